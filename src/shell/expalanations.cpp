@@ -1,0 +1,50 @@
+// The theory window's design values and the filling done by "EXPLANATIONS".
+#include "shell/expalanations.h"
+
+#include "assets/formula_images.h"
+#include "shell/theory_text.h"
+#include "surface/twips.h"
+
+namespace shell {
+
+namespace {
+constexpr double kTextPoints = 15;  // large enough to read from the back of a classroom
+}
+
+EXPALANATIONS& EXPALANATIONS::instance()
+{
+    static EXPALANATIONS form;
+    return form;
+}
+
+EXPALANATIONS::EXPALANATIONS() : Form("THEORY", 14760, 13425) {}
+
+EXPALANATIONS::Controls& EXPALANATIONS::controls()
+{
+    window();
+    return *controls_;
+}
+
+void EXPALANATIONS::CreateControls(QWidget* window)
+{
+    controls_ = std::make_unique<Controls>();
+    Controls& c = *controls_;
+    c.Text1 = std::make_unique<surface::TextBox>(window, "Text1", surface::TwipsRect{720, 840, 12135, 7935}, true);
+    c.Picture2 = std::make_unique<surface::Picture>(window, surface::TwipsRect{13080, 1920, 2175, 615});
+    c.Picture2->box()->SetPicture(assets::LinearLawImage());
+    c.Picture1 = std::make_unique<surface::Picture>(window, surface::TwipsRect{13080, 2520, 2055, 495});
+    c.Picture1->box()->SetPicture(assets::SquareRootLawImage());
+}
+
+void EXPALANATIONS::Fill()
+{
+    SetTop(0);
+    SetLeft(0);
+    SetWidth(surface::ScreenWidth());
+    SetHeight(surface::ScreenHeight());
+    controls().Text1->SetFontSize(kTextPoints);
+    controls().Text1->SetText(TheoryText());
+    Show();
+}
+
+}  // namespace shell

@@ -1,0 +1,75 @@
+// The introduction window's design values and handlers.
+#include "shell/introd.h"
+
+#include "assets/formula_images.h"
+#include "linear/aktinon_sxedio.h"
+#include "shell/expalanations.h"
+#include "square_root/square_riza.h"
+#include "surface/application.h"
+
+namespace shell {
+
+INTROD& INTROD::instance()
+{
+    static INTROD form;
+    return form;
+}
+
+INTROD::INTROD() : Form("INTRODUCTION", 5880, 5430) {}
+
+INTROD::Controls& INTROD::controls()
+{
+    window();
+    return *controls_;
+}
+
+void INTROD::CreateControls(QWidget* window)
+{
+    controls_ = std::make_unique<Controls>();
+    Controls& c = *controls_;
+    c.Option1 = std::make_unique<surface::OptionButton>(window, "V LINEAR WITH Y", surface::TwipsRect{1560, 480, 2052, 372}, false);
+    c.Option2 = std::make_unique<surface::OptionButton>(window, "V AS SQUARE ROOT", surface::TwipsRect{1560, 960, 3012, 492}, true);
+    c.Command1 = std::make_unique<surface::CommandButton>(window, "END", surface::TwipsRect{1560, 1560, 1332, 372});
+    c.Picture1 = std::make_unique<surface::Picture>(window, surface::TwipsRect{3600, 1080, 2055, 495});
+    c.Picture1->box()->SetPicture(assets::SquareRootLawImage());
+    c.Picture2 = std::make_unique<surface::Picture>(window, surface::TwipsRect{3600, 480, 2175, 615});
+    c.Picture2->box()->SetPicture(assets::LinearLawImage());
+    c.Command2 = std::make_unique<surface::CommandButton>(window, "START", surface::TwipsRect{3600, 1680, 1575, 735});
+    c.Command3 = std::make_unique<surface::CommandButton>(window, "EXPLANATIONS", surface::TwipsRect{3600, 2640, 2175, 1095});
+
+    QObject::connect(c.Command1->button(), &QPushButton::clicked, window, [this] { Command1_Click(); });
+    QObject::connect(c.Command2->button(), &QPushButton::clicked, window, [this] { Command2_Click(); });
+    QObject::connect(c.Command3->button(), &QPushButton::clicked, window, [this] { Command3_Click(); });
+    QObject::connect(c.Option1->button(), &QRadioButton::clicked, window, [this] { Option1_Click(); });
+    QObject::connect(c.Option2->button(), &QRadioButton::clicked, window, [this] { Option2_Click(); });
+}
+
+void INTROD::Command1_Click()
+{
+    surface::End();
+}
+
+void INTROD::Command2_Click()
+{
+    if (controls().Option1->Value())
+        sorvel_kampyles::ShowLinearCase();
+    else
+        sorvel_kampyles::ShowSquareRootCase();
+}
+
+void INTROD::Command3_Click()
+{
+    EXPALANATIONS::instance().Fill();
+}
+
+void INTROD::Option1_Click()
+{
+    sorvel_kampyles::ShowLinearCase();
+}
+
+void INTROD::Option2_Click()
+{
+    sorvel_kampyles::ShowSquareRootCase();
+}
+
+}  // namespace shell

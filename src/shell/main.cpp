@@ -1,0 +1,16 @@
+// Entry point: installs the dialogs and the system's number format, then runs the start-up routine.
+#include "shell/startup.h"
+#include "surface/format.h"
+#include "surface/message_dialog.h"
+
+#include <QApplication>
+#include <QLocale>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    surface::SetDecimalSeparator(QLocale::system().decimalPoint().toStdString());
+    surface::InstallMessageDialog();
+    shell::StartUp();
+    return QApplication::exec();
+}

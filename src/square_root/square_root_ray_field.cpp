@@ -1,0 +1,57 @@
+// Draws the square-root medium's ray field: black dots at equal travel times joined by thin red segments.
+#include "square_root/square_root_ray_field.h"
+
+#include "shared/clipped_drawing.h"
+#include "shared/module_values.h"
+#include "square_root/square_root_rays.h"
+
+#include <cmath>
+
+namespace sorvel_kampyles {
+namespace {
+
+constexpr surface::Rgb kRayRed{255, 0, 0};
+constexpr double kBeta = 40;            // slope of A + β·y for the basin the window shows
+constexpr double kVerticalEndTime = 2;  // the vertical rays are followed for two time units
+constexpr double kDotInterval = 0.25;   // one dot per quarter time unit
+constexpr double kLastSample = 20;
+
+}  // namespace
+
+void DrawSquareRootRayField(surface::Canvas& SOURA1, double A)
+{
+    PI_VALUE = ComputedPi();
+    SOURA1.Scale(-100, 100, 100, -100);
+    SOURA1.Line(-100, 0, 100, 0);
+    SOURA1.Line(0, -100, 0, 100);
+    SOURA1.SetDrawWidth(3);
+    const double pi = PI_VALUE;
+    for (int k = 0; k <= 180; k += 5) {
+        const double theta0 = k * pi / 180;
+        const double a = std::sin(theta0) / std::sqrt(A);
+        const bool vertical = k == 0 || k == 180;
+        const double tEnd = vertical ? kVerticalEndTime : 2 * (pi - theta0) / (kBeta * a);
+        double xp = 0, yp = 0;
+        for (double t = 0; t <= kLastSample; t += kDotInterval) {
+            if (t > tEnd)
+                continue;
+            double x = 0, y;
+            if (vertical) {
+                y = SquareRootVerticalY(A, kBeta, t, k == 0 ? 1 : -1);
+            } else {
+                y = SquareRootRayY(A, kBeta, theta0, t);
+                x = SquareRootRayX(A, kBeta, theta0, y, t).value_or(0);
+            }
+            SOURA1.SetDrawWidth(3);
+            ClippedPSet(SOURA1, x, y);
+            ClippedPSet(SOURA1, -x, y);
+            SOURA1.SetDrawWidth(1);
+            ClippedLine(SOURA1, xp, yp, x, y, kRayRed);
+            ClippedLine(SOURA1, -xp, yp, -x, y, kRayRed);
+            xp = x;
+            yp = y;
+        }
+    }
+}
+
+}  // namespace sorvel_kampyles

@@ -1,0 +1,115 @@
+// Controls with their geometry in twips, read back exactly as written, and the properties the windows use.
+#pragma once
+
+#include "surface/picture_box.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <string>
+
+namespace surface {
+
+struct TwipsRect {
+    float left, top, width, height;
+};
+
+class Control {
+public:
+    Control(QWidget* widget, TwipsRect design);
+    virtual ~Control() = default;
+
+    float Left() const { return geometry_.left; }
+    float Top() const { return geometry_.top; }
+    float Width() const { return geometry_.width; }
+    float Height() const { return geometry_.height; }
+    void SetLeft(float twips);
+    void SetTop(float twips);
+    void SetWidth(float twips);
+    void SetHeight(float twips);
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+
+    QWidget* widget() const { return widget_; }
+
+private:
+    void place();
+
+    QWidget* widget_;
+    TwipsRect geometry_;
+    bool visible_ = true;
+};
+
+class CommandButton : public Control {
+public:
+    CommandButton(QWidget* parent, const std::string& caption, TwipsRect design);
+    QPushButton* button() const { return static_cast<QPushButton*>(widget()); }
+    std::string Caption() const { return button()->text().toStdString(); }
+};
+
+class OptionButton : public Control {
+public:
+    OptionButton(QWidget* parent, const std::string& caption, TwipsRect design, bool value);
+    QRadioButton* button() const { return static_cast<QRadioButton*>(widget()); }
+    bool Value() const { return button()->isChecked(); }
+    void SetValue(bool value) { button()->setChecked(value); }
+};
+
+class CheckBox : public Control {
+public:
+    CheckBox(QWidget* parent, const std::string& caption, TwipsRect design);
+    QCheckBox* box() const { return static_cast<QCheckBox*>(widget()); }
+    int Value() const { return box()->isChecked() ? 1 : 0; }
+    void SetValue(int value) { box()->setChecked(value != 0); }
+};
+
+struct ScrollRange {
+    int min, max, smallChange, largeChange, value;
+};
+
+class ScrollBar : public Control {
+public:
+    ScrollBar(QWidget* parent, Qt::Orientation orientation, TwipsRect design, ScrollRange range);
+    QScrollBar* bar() const { return static_cast<QScrollBar*>(widget()); }
+    int Value() const { return bar()->value(); }
+    // Raises the change handler at once when the value changes.
+    void SetValue(int value) { bar()->setValue(value); }
+    int Min() const { return bar()->minimum(); }
+    int Max() const { return bar()->maximum(); }
+};
+
+class Label : public Control {
+public:
+    Label(QWidget* parent, const std::string& caption, TwipsRect design);
+    QLabel* label() const { return static_cast<QLabel*>(widget()); }
+    std::string Caption() const { return label()->text().toStdString(); }
+    void SetCaption(const std::string& caption) { label()->setText(QString::fromStdString(caption)); }
+};
+
+// A multi-line text box wraps at its width and has no scroll bars; a single-line one is a line edit.
+class TextBox : public Control {
+public:
+    TextBox(QWidget* parent, const std::string& text, TwipsRect design, bool multiLine);
+    std::string Text() const;
+    void SetText(const std::string& text);
+    double FontSize() const;
+    void SetFontSize(double points);
+
+private:
+    bool multiLine_;
+};
+
+class Picture : public Control {
+public:
+    Picture(QWidget* parent, TwipsRect design);
+    PictureBox* box() const { return static_cast<PictureBox*>(widget()); }
+    RasterCanvas& canvas() const { return box()->canvas(); }
+};
+
+}  // namespace surface

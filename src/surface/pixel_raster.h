@@ -1,0 +1,30 @@
+// Aliased rasterisation of round-ended thick lines and dots onto a 32-bit pixel buffer, row by row.
+#pragma once
+
+#include <cstdint>
+
+namespace surface {
+
+// A view of a 32-bit pixel buffer; rows [firstRow, endRow) are the ones this view may write,
+// which lets two threads fill two bands of one image with exactly the pixels one would.
+struct PixelBand {
+    std::uint32_t* bits = nullptr;
+    int stride = 0;     // pixels per row
+    int width = 0;
+    int height = 0;
+    int firstRow = 0;
+    int endRow = 0;
+};
+
+// Puts the pixel centre of a coordinate where the pen of this width is centred: pixel centres
+// for odd widths and pixel corners for even ones, so a dot of width w covers w pixels across.
+double SnapToPen(double devicePixel, int width);
+
+// Fills every pixel whose centre lies within width/2 of the segment (x1, y1)-(x2, y2), given in
+// snapped device pixels: a line with round ends; a dot when both ends are the same point.
+void FillCapsule(const PixelBand& band, double x1, double y1, double x2, double y2, int width, std::uint32_t pixel);
+
+// Rows the capsule may touch: [first, end), clamped to the band; empty when first >= end.
+void CapsuleRows(const PixelBand& band, double y1, double y2, int width, int& first, int& end);
+
+}  // namespace surface
