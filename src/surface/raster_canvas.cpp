@@ -3,6 +3,7 @@
 #include "surface/raster_canvas.h"
 
 #include "surface/pixel_raster.h"
+#include "surface/segment_clip.h"
 #include "surface/twips.h"
 
 #include <QPainter>
@@ -97,35 +98,11 @@ void RasterCanvas::PSet(float x, float y, std::optional<Rgb> colour)
 
 void RasterCanvas::fill(double x1, double y1, double x2, double y2, int width, QColor colour)
 {
-    // Device coordinates of a far point can exceed any integer; keep them in a range where the
-    // row arithmetic stays exact, well beyond the picture (the clip below keeps the same pixels).
+    // Device coordinates of a far point can exceed any integer; cut the segment to a box far
+    // beyond the picture first (the pixels inside stay the same), where row arithmetic is exact.
     const double limit = 1e7;
-    if (std::fabs(x1) > limit || std::fabs(y1) > limit || std::fabs(x2) > limit || std::fabs(y2) > limit) {
-        // Clip to a box far larger than the picture, preserving the direction of the segment.
-        double t0 = 0, t1 = 1;
-        const double dx = x2 - x1, dy = y2 - y1;
-        const double p[4] = {-dx, dx, -dy, dy};
-        const double q[4] = {x1 + limit, limit - x1, y1 + limit, limit - y1};
-        for (int i = 0; i < 4; ++i) {
-            if (p[i] == 0) {
-                if (q[i] < 0)
-                    return;
-                continue;
-            }
-            const double r = q[i] / p[i];
-            if (p[i] < 0)
-                t0 = std::max(t0, r);
-            else
-                t1 = std::min(t1, r);
-        }
-        if (t0 > t1)
-            return;
-        const double nx1 = x1 + t0 * dx, ny1 = y1 + t0 * dy;
-        x2 = x1 + t1 * dx;
-        y2 = y1 + t1 * dy;
-        x1 = nx1;
-        y1 = ny1;
-    }
+    if (!ClipSegment(x1, y1, x2, y2, -limit, -limit, limit, limit))
+        return;
     x1 = SnapToPen(x1, width);
     y1 = SnapToPen(y1, width);
     x2 = SnapToPen(x2, width);
