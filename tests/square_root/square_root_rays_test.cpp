@@ -65,6 +65,7 @@ TEST(SquareRootRays, WorkedValues)
 
 TEST(SquareRootRays, MatchTheClosedFormInsideEachRaysLife)
 {
+    PI_VALUE = ComputedPi();
     for (const double A : {500.0, 1000.0, 5000.0})
         for (int degrees = 1; degrees < 180; degrees += 7) {
             const double end = SquareRootEndTime(A, kBeta, rad(degrees));
@@ -77,12 +78,13 @@ TEST(SquareRootRays, MatchTheClosedFormInsideEachRaysLife)
                 EXPECT_NEAR(p.y, q.y, 1e-7 * (1 + std::fabs(q.y))) << A << " " << degrees << " " << t;
                 EXPECT_NEAR(p.x, q.x, 1e-6 * scale) << A << " " << degrees << " " << t;
             }
-            EXPECT_FALSE(rayAt(degrees, end * 1.2, A).hasX) << degrees;
+            EXPECT_FALSE(rayAt(degrees, end * 1.2, A).hasX) << A << " " << degrees;
         }
 }
 
 TEST(SquareRootRays, AgreeWithIntegratedRaysInEveryTimeWindow)
 {
+    PI_VALUE = ComputedPi();
     const oracle::Medium medium = oracle::SquareRootMedium(kA, kBeta);
     for (const double degrees : {15.0, 45.0, 70.0, 90.0, 110.0, 150.0}) {
         const double end = SquareRootEndTime(kA, kBeta, rad(degrees));
