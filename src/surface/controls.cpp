@@ -129,4 +129,16 @@ void TextBox::SetFontSize(double points)
 
 Picture::Picture(QWidget* parent, TwipsRect design) : Control(new PictureBox(parent), design) {}
 
+Canvas& Picture::canvas()
+{
+    if (tee_)
+        return *tee_;
+    return raster();
+}
+
+void Picture::SetObserver(Canvas* observer)
+{
+    tee_ = observer ? std::make_unique<TeeCanvas>(raster(), *observer) : nullptr;
+}
+
 }  // namespace surface

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "surface/picture_box.h"
+#include "surface/tee_canvas.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include <memory>
 #include <string>
 
 namespace surface {
@@ -109,7 +111,14 @@ class Picture : public Control {
 public:
     Picture(QWidget* parent, TwipsRect design);
     PictureBox* box() const { return static_cast<PictureBox*>(widget()); }
-    RasterCanvas& canvas() const { return box()->canvas(); }
+    RasterCanvas& raster() const { return box()->canvas(); }
+
+    // Where the window draws: the picture, and also the observer while one is set.
+    Canvas& canvas();
+    void SetObserver(Canvas* observer);
+
+private:
+    std::unique_ptr<TeeCanvas> tee_;
 };
 
 }  // namespace surface

@@ -141,6 +141,7 @@ void Form::Show()
 {
     QWidget* w = window();
     w->show();
+    place();  // the frame is known once the window is shown: keep the outer size as set
     if (MayTakeFront()) {
         w->raise();
         w->activateWindow();

@@ -192,21 +192,4 @@ TEST(LinearFronts, LongTimesRaiseNoMessageAndHandOnlyFiniteCoordinates)
     EXPECT_TRUE(capture.messages.empty()) << capture.messages.front();
 }
 
-TEST(LinearFronts, APointBeyondRoundingRaisesTheSweepsMessage)
-{
-    // With k = 40 (what the square-root window leaves in SPEED_K) and a large start speed some
-    // rays overshoot well beyond rounding; the messages carry the abscissa and the last height.
-    support::MessageCapture capture;
-    PI_VALUE = ComputedPi();
-    surface::RecordingCanvas canvas;
-    DrawLinearFronts(canvas, 0.3, 0.3, 1000, 40, 250, 250, 250);
-    for (const std::string& text : capture.messages) {
-        const bool known = text.rfind("X= ", 0) == 0 || text.rfind(" F>90 X= ", 0) == 0 || text.rfind(" F<-90 X= ", 0) == 0;
-        EXPECT_TRUE(known) << text;
-        if (text.rfind(" F", 0) == 0)
-            EXPECT_NE(text.find(" y = "), std::string::npos) << text;
-    }
-    EXPECT_TRUE(support::AllFinite(canvas.ops()));
-}
-
 }  // namespace

@@ -1,0 +1,111 @@
+// The introduction and theory windows: start-up layout on any screen, handlers, text and reloading.
+#include "shell/expalanations.h"
+#include "shell/introd.h"
+#include "shell/startup.h"
+#include "shell/theory_text.h"
+#include "square_root/square_riza.h"
+#include "linear/aktinon_sxedio.h"
+#include "surface/twips.h"
+#include "window_support.h"
+
+#include <QScreen>
+
+namespace {
+
+using shell::EXPALANATIONS;
+using shell::INTROD;
+
+TEST(Introduction, StartUpCoversTheScreenAndPutsStartUnderEnd)
+{
+    shell::StartUp();
+    INTROD& introd = INTROD::instance();
+    EXPECT_EQ(introd.Width(), 15360);
+    EXPECT_EQ(introd.Height(), 11520);
+    EXPECT_EQ(introd.Left(), 0);
+    EXPECT_EQ(introd.Top(), 0);
+    INTROD::Controls& c = introd.controls();
+    EXPECT_EQ(c.Command2->Top(), 1932);
+    EXPECT_EQ(c.Command2->Left(), 1560);
+    EXPECT_EQ(c.Command2->Width(), 1575);
+    EXPECT_EQ(c.Command2->Height(), 735);
+    EXPECT_TRUE(c.Option2->Value());
+    EXPECT_FALSE(c.Option1->Value());
+    EXPECT_TRUE(introd.window()->isVisible());
+    EXPECT_EQ(introd.window()->frameGeometry().size(), QSize(1024, 768));
+    EXPECT_EQ(c.Command2->widget()->geometry(), QRect(104, 129, 105, 49));
+    EXPECT_EQ(c.Command1->Caption(), "END");
+    EXPECT_EQ(c.Command3->Caption(), "EXPLANATIONS");
+}
+
+TEST(Introduction, EveryScreenSizeLaysOutWithoutHarm)
+{
+    const QSize screens[] = {{640, 480}, {1024, 768}, {1920, 1080}, {3840, 2160}, {768, 1024}};
+    for (const QSize screen : screens) {
+        surface::SetScreenSizeForTesting(screen.width(), screen.height());
+        shell::StartUp();
+        INTROD& introd = INTROD::instance();
+        EXPECT_EQ(introd.Width(), screen.width() * 15.0f);
+        EXPECT_EQ(introd.window()->frameGeometry().size(), screen);
+        INTROD::instance().Command3_Click();
+        EXPECT_EQ(EXPALANATIONS::instance().window()->frameGeometry().size(), screen);
+    }
+    surface::SetScreenSizeForTesting(1024, 768);
+}
+
+TEST(Introduction, ClosingByTheFrameAndReopeningBringsBackDesignValues)
+{
+    shell::StartUp();
+    INTROD::instance().controls().Option1->SetValue(true);
+    INTROD::instance().CloseByFrame();
+    EXPECT_FALSE(INTROD::instance().IsLoaded());
+    INTROD::Controls& c = INTROD::instance().controls();  // a new reference loads it again
+    EXPECT_EQ(c.Command2->Top(), 1680);
+    EXPECT_EQ(c.Command2->Left(), 3600);
+    EXPECT_TRUE(c.Option2->Value());
+    shell::StartUp();
+    EXPECT_EQ(INTROD::instance().controls().Command2->Top(), 1932);
+}
+
+TEST(Introduction, StartOpensTheSelectedCase)
+{
+    shell::StartUp();
+    INTROD& introd = INTROD::instance();
+    introd.Command2_Click();  // "V AS SQUARE ROOT" is selected at design
+    EXPECT_TRUE(square_root::SQUARE_RIZA::instance().window()->isVisible());
+    EXPECT_FALSE(linear::aktinon_sxedio::instance().IsLoaded());
+    introd.controls().Option1->button()->click();  // selecting the linear case opens it at once
+    EXPECT_TRUE(linear::aktinon_sxedio::instance().window()->isVisible());
+    EXPECT_TRUE(square_root::SQUARE_RIZA::instance().window()->isVisible());  // both stay open
+}
+
+TEST(Theory, ShowsTheFixedTextAtFifteenPointsAndRestoresIt)
+{
+    const std::string text = shell::TheoryText();
+    EXPECT_EQ(text.size(), 1196u);
+    EXPECT_NE(text.find("constant depth  or seismic"), std::string::npos);
+    EXPECT_NE(text.find("of depthCase b is useful"), std::string::npos);
+    EXPECT_EQ(text.rfind("In the case of gradual change", 0), 0u);
+
+    shell::StartUp();
+    INTROD::instance().Command3_Click();
+    EXPALANATIONS& theory = EXPALANATIONS::instance();
+    EXPECT_TRUE(theory.window()->isVisible());
+    EXPECT_EQ(theory.window()->windowTitle(), "THEORY");
+    EXPECT_EQ(theory.controls().Text1->Text(), text);
+    EXPECT_EQ(theory.controls().Text1->FontSize(), 15);
+    EXPECT_EQ(theory.Width(), 15360);
+    EXPECT_EQ(theory.Left(), 0);
+    EXPECT_EQ(theory.controls().Picture2->Left(), 13080);
+
+    theory.controls().Text1->SetText("edited by a student");
+    theory.controls().Text1->SetFontSize(8);
+    INTROD::instance().Command3_Click();
+    EXPECT_EQ(theory.controls().Text1->Text(), text);
+    EXPECT_EQ(theory.controls().Text1->FontSize(), 15);
+
+    theory.CloseByFrame();
+    INTROD::instance().Command3_Click();  // loaded anew
+    EXPECT_EQ(theory.controls().Text1->Text(), text);
+}
+
+}  // namespace
