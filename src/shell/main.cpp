@@ -1,5 +1,6 @@
 // Entry point: installs the dialogs and the system's number format, then runs the start-up routine.
 #include "shell/startup.h"
+#include "surface/form.h"
 #include "surface/format.h"
 #include "surface/message_dialog.h"
 
@@ -12,5 +13,7 @@ int main(int argc, char* argv[])
     surface::SetDecimalSeparator(QLocale::system().decimalPoint().toStdString());
     surface::InstallMessageDialog();
     shell::StartUp();
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    surface::Form::DestroyAll();
+    return code;
 }

@@ -6,12 +6,20 @@
 #include "surface/twips.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include <functional>
+#include <set>
 
 namespace surface {
 namespace {
+
+std::set<Form*>& allForms()
+{
+    static std::set<Form*> forms;
+    return forms;
+}
 
 // Tells its form when the user closes it by the frame.
 class FormWindow : public QWidget {
@@ -34,11 +42,27 @@ private:
 Form::Form(std::string caption, float clientWidthTwips, float clientHeightTwips)
     : caption_(std::move(caption)), clientWidth_(clientWidthTwips), clientHeight_(clientHeightTwips)
 {
+    allForms().insert(this);
 }
 
 Form::~Form()
 {
-    delete window_.data();
+    allForms().erase(this);
+    // Widgets cannot outlive the application object; DestroyAll has taken them by then.
+    if (QCoreApplication::instance())
+        delete window_.data();
+}
+
+void Form::DestroyAll()
+{
+    for (Form* form : allForms()) {
+        if (!form->window_)
+            continue;
+        QWidget* window = form->window_;
+        form->window_.clear();
+        form->DestroyControls();
+        delete window;
+    }
 }
 
 QWidget* Form::window()

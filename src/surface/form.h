@@ -30,6 +30,9 @@ public:
     // Shows the window modeless and brings it to the front, while the program is the active one.
     void Show();
 
+    // Deletes the windows of every form, while the application object still exists.
+    static void DestroyAll();
+
     // What the close button of the frame does: the window and its controls go; the form's own
     // variables stay, and the next reference creates the controls anew.
     void CloseByFrame();

@@ -1,4 +1,5 @@
 // Runs window tests offscreen at 1024 × 768 with messages captured instead of shown.
+#include "surface/form.h"
 #include "surface/twips.h"
 
 #include <QApplication>
@@ -11,5 +12,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     surface::SetScreenSizeForTesting(1024, 768);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int code = RUN_ALL_TESTS();
+    surface::Form::DestroyAll();
+    return code;
 }
