@@ -1,0 +1,42 @@
+// Drives the real program in a private Xvfb server: start, click with xdotool, take screenshots.
+#pragma once
+
+#include <QImage>
+
+#include <string>
+#include <sys/types.h>
+
+namespace e2e {
+
+class XSession {
+public:
+    XSession(int width, int height);
+    ~XSession();
+    XSession(const XSession&) = delete;
+    XSession& operator=(const XSession&) = delete;
+
+    const std::string& display() const { return display_; }
+
+    // Starts the program on this display.
+    void StartProgram(const std::string& binary);
+    // Waits up to the given seconds for the program to end; its exit code, or -1 if it did not.
+    int WaitForExit(double seconds);
+    bool ProgramRunning();
+
+    void Click(int x, int y);
+    // Waits until a window with this title is mapped (or the time is up).
+    bool WaitForWindow(const std::string& title, double seconds);
+    QImage Screenshot();
+
+private:
+    std::string display_;
+    pid_t server_ = -1;
+    pid_t program_ = -1;
+};
+
+// Runs a command with DISPLAY set; returns its exit status.
+int RunOn(const std::string& display, const std::string& command);
+
+void Sleep(double seconds);
+
+}  // namespace e2e
