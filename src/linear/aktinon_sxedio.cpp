@@ -3,6 +3,7 @@
 
 #include "linear/linear_fronts.h"
 #include "linear/linear_ray_field.h"
+#include "linear/linear_train.h"
 #include "shared/module_values.h"
 #include "shell/introd.h"
 #include "shell/startup.h"
@@ -19,7 +20,7 @@ namespace {
 
 constexpr std::int16_t kV0 = 1000;     // speed on the horizontal axis, picture units per second
 constexpr std::int16_t kK = 8;         // |k|: the speed changes from 200 to 1800 across the picture
-constexpr double kFrontSpacing = 0.02; // a new wavefront leaves the source every 0.02 s
+constexpr double kFrontSpacing = sorvel_kampyles::kLinearFrontSpacing;
 constexpr double kSetUpFronts = 0.24;  // the still picture shows the fronts of 0 to 0.24 s
 constexpr double kSingleRayFronts = 0.5;
 
@@ -178,11 +179,7 @@ void aktinon_sxedio::Timer1_Timer()
     setMediumFromOption();
     TIMER_PREV = TIMER_NOW;
     TIMER_NOW = (static_cast<double>(METRHTHS_LINEAR) * controls().Timer1->Interval()) / 1000;
-    const double n = surface::Int(TIMER_NOW / kFrontSpacing);
-    surface::Canvas& eikona = controls().eikona->canvas();
-    for (double i = 0; i <= n; ++i)
-        sorvel_kampyles::DrawLinearFronts(eikona, TIMER_PREV - i * kFrontSpacing, TIMER_NOW - i * kFrontSpacing,
-                                          SPEED_V0, SPEED_K, 250, 250, 250);
+    sorvel_kampyles::MoveLinearTrain(controls().eikona->canvas(), TIMER_PREV, TIMER_NOW, SPEED_V0, SPEED_K);
     ++METRHTHS_LINEAR;
 }
 
@@ -191,11 +188,8 @@ void aktinon_sxedio::XRONOS_Change()
     setMediumFromOption();
     SCROLL_PREV = SCROLL_NOW;
     SCROLL_NOW = controls().XRONOS->Value() / 1000.0;
-    const double n = surface::Int(SCROLL_NOW / kFrontSpacing);
     surface::Canvas& eikona = controls().eikona->canvas();
-    for (double i = 0; i <= n; ++i)
-        sorvel_kampyles::DrawLinearFronts(eikona, SCROLL_PREV - i * kFrontSpacing, SCROLL_NOW - i * kFrontSpacing,
-                                          SPEED_V0, SPEED_K, 250, 250, 250);
+    sorvel_kampyles::MoveLinearTrain(eikona, SCROLL_PREV, SCROLL_NOW, SPEED_V0, SPEED_K);
     sorvel_kampyles::DrawLinearRays(eikona, SPEED_V0, SPEED_K);
 }
 

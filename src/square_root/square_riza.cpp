@@ -6,6 +6,7 @@
 #include "shell/introd.h"
 #include "square_root/square_root_fronts.h"
 #include "square_root/square_root_ray_field.h"
+#include "square_root/square_root_train.h"
 #include "surface/application.h"
 #include "surface/format.h"
 #include "surface/twips.h"
@@ -19,20 +20,9 @@ using sorvel_kampyles::SPEED_K;
 namespace {
 
 constexpr std::int16_t kBeta = 40;       // slope β of A + β·y for the basin the window shows
-constexpr double kFrontSpacing = 0.25;   // a new front leaves the source every quarter time unit
+constexpr double kFrontSpacing = sorvel_kampyles::kSquareRootFrontSpacing;
 constexpr double kLastStillFront = 6;    // "WAVE FRONTS" draws the fronts of 0 to 6
 constexpr double kTicksPerUnit = 50;     // one tick of the 1 ms timer advances 1/50 time unit
-constexpr surface::Rgb kFade{250, 250, 250};
-
-// Fades the fronts of the previous time and draws them at the new time, for every front
-// emitted so far (n taken from the new time).
-void moveFronts(surface::Canvas& SOURA1, double previous, double now, double A)
-{
-    const double n = surface::Int(now / kFrontSpacing);
-    for (double k = 0; k <= n; ++k)
-        sorvel_kampyles::DrawSquareRootFronts(SOURA1, previous - kFrontSpacing * k, now - kFrontSpacing * k, A, SPEED_K,
-                                              kFade.r, kFade.g, kFade.b);
-}
 
 }  // namespace
 
@@ -128,7 +118,7 @@ void SQUARE_RIZA::Timer1_Timer()
     const double A = c.HScroll1->Value();
     TIMER_PREV = (c.starttimer->Value() && METRITIS_SQUARE == 0) ? 0 : TIMER_NOW;
     TIMER_NOW = static_cast<double>(METRITIS_SQUARE) * c.Timer1->Interval() / kTicksPerUnit;
-    moveFronts(c.SOURA1->canvas(), TIMER_PREV, TIMER_NOW, A);
+    sorvel_kampyles::MoveSquareRootTrain(c.SOURA1->canvas(), TIMER_PREV, TIMER_NOW, A, SPEED_K);
     sorvel_kampyles::ShowSquareRootCase();
     ++METRITIS_SQUARE;
 }
@@ -140,7 +130,7 @@ void SQUARE_RIZA::XRONOS_Change()
     const double A = c.HScroll1->Value();
     SCROLL_PREV = SCROLL_NOW;
     SCROLL_NOW = c.XRONOS->Value() / 1000.0;
-    moveFronts(c.SOURA1->canvas(), SCROLL_PREV, SCROLL_NOW, A);
+    sorvel_kampyles::MoveSquareRootTrain(c.SOURA1->canvas(), SCROLL_PREV, SCROLL_NOW, A, SPEED_K);
     sorvel_kampyles::ShowSquareRootCase();
 }
 
