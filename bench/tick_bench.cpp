@@ -1,0 +1,119 @@
+// Cost of one animation tick's drawing in each case, on the raster canvas and on a QPainter baseline.
+#include "qpainter_canvas.h"
+#include "shared/module_values.h"
+#include "linear/linear_train.h"
+#include "square_root/square_root_ray_field.h"
+#include "square_root/square_root_train.h"
+#include "surface/raster_canvas.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+using namespace sorvel_kampyles;
+
+constexpr int kReplayedTicks = 20;  // ticks drawn before the measured one, so the picture is not empty
+
+std::unique_ptr<surface::Canvas> makeCanvas(bool raster, int pixels)
+{
+    std::unique_ptr<surface::Canvas> canvas;
+    if (raster)
+        canvas = std::make_unique<surface::RasterCanvas>(QSize(pixels, pixels), 1.0);
+    else
+        canvas = std::make_unique<QPainterCanvas>(pixels);
+    canvas->Scale(-100, 100, 100, -100);
+    return canvas;
+}
+
+// A linear tick at time seconds: the timer's count is seconds × 1000 (1 ms of animation per tick).
+void linearTick(benchmark::State& state, bool raster, int pixels, double seconds)
+{
+    PI_VALUE = ComputedPi();
+    auto canvas = makeCanvas(raster, pixels);
+    const long count = static_cast<long>(seconds * 1000 + 0.5);
+    for (long tick = count - kReplayedTicks; tick < count; ++tick)
+        MoveLinearTrain(*canvas, (tick - 1) / 1000.0, tick / 1000.0, 1000, -8);
+    for (auto _ : state)
+        MoveLinearTrain(*canvas, (count - 1) / 1000.0, count / 1000.0, 1000, -8);
+}
+
+// A square-root tick at time T: 50 ticks to the time unit; the field is redrawn on every tick.
+void squareRootTick(benchmark::State& state, bool raster, int pixels, double T)
+{
+    auto canvas = makeCanvas(raster, pixels);
+    const long count = static_cast<long>(T * 50 + 0.5);
+    for (long tick = count - kReplayedTicks; tick < count; ++tick) {
+        MoveSquareRootTrain(*canvas, (tick - 1) / 50.0, tick / 50.0, 1000, 40);
+        DrawSquareRootRayField(*canvas, 1000);
+    }
+    for (auto _ : state) {
+        MoveSquareRootTrain(*canvas, (count - 1) / 50.0, count / 50.0, 1000, 40);
+        DrawSquareRootRayField(*canvas, 1000);
+    }
+}
+
+// Collects the medians so that the two canvases can be set side by side after the run.
+class TableReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                medians[run.run_name.function_name] = run.GetAdjustedRealTime();  // in the unit set: ms
+    }
+    std::map<std::string, double> medians;
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    std::vector<std::string> cases;
+    for (const int pixels : {768, 2160}) {
+        for (const double seconds : {1.0, 2.3, 10.0}) {
+            const std::string name = "linear t=" + std::to_string(seconds).substr(0, 4) + " " + std::to_string(pixels);
+            cases.push_back(name);
+            for (const bool raster : {true, false})
+                benchmark::RegisterBenchmark((name + (raster ? " raster" : " qpainter")).c_str(),
+                                             [=](benchmark::State& s) { linearTick(s, raster, pixels, seconds); })
+                    ->Unit(benchmark::kMillisecond);
+        }
+        for (const double T : {2.0, 10.0, 30.0}) {
+            const std::string name = "sqrt T=" + std::to_string(static_cast<int>(T)) + " " + std::to_string(pixels);
+            cases.push_back(name);
+            for (const bool raster : {true, false})
+                benchmark::RegisterBenchmark((name + (raster ? " raster" : " qpainter")).c_str(),
+                                             [=](benchmark::State& s) { squareRootTick(s, raster, pixels, T); })
+                    ->Unit(benchmark::kMillisecond);
+        }
+    }
+    std::vector<char*> args(argv, argv + argc);
+    std::string repetitions = "--benchmark_repetitions=5";
+    std::string aggregates = "--benchmark_report_aggregates_only=true";
+    args.push_back(repetitions.data());
+    args.push_back(aggregates.data());
+    int count = static_cast<int>(args.size());
+    benchmark::Initialize(&count, args.data());
+    TableReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+
+    std::printf("\n%-22s %14s %14s %8s\n", "tick", "raster (ms)", "qpainter (ms)", "ratio");
+    for (const std::string& name : cases) {
+        const double fast = reporter.medians[name + " raster"];
+        const double slow = reporter.medians[name + " qpainter"];
+        if (fast > 0 && slow > 0)
+            std::printf("%-22s %14.3f %14.3f %8.1f\n", name.c_str(), fast, slow, slow / fast);
+    }
+    benchmark::Shutdown();
+    return 0;
+}
