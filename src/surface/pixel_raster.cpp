@@ -44,11 +44,6 @@ Interval solve(double coefficient, double lo, double hi)
 
 }  // namespace
 
-double SnapToPen(double devicePixel, int width)
-{
-    return width % 2 == 1 ? std::floor(devicePixel) + 0.5 : std::floor(devicePixel + 0.5);
-}
-
 void CapsuleRows(const PixelBand& band, double y1, double y2, int width, int& first, int& end)
 {
     const double r = width / 2.0;

@@ -18,7 +18,16 @@ struct PixelBand {
 
 // Puts the pixel centre of a coordinate where the pen of this width is centred: pixel centres
 // for odd widths and pixel corners for even ones, so a dot of width w covers w pixels across.
-double SnapToPen(double devicePixel, int width);
+// devicePixel must lie within ±1e9 (the canvas clips far segments first).
+inline double SnapToPen(double devicePixel, int width)
+{
+    // floor by truncation: exact in this range and much cheaper than std::floor without SSE4.1.
+    const auto floorOf = [](double v) {
+        const double t = static_cast<double>(static_cast<long long>(v));
+        return t > v ? t - 1 : t;
+    };
+    return width % 2 == 1 ? floorOf(devicePixel) + 0.5 : floorOf(devicePixel + 0.5);
+}
 
 // Fills every pixel whose centre lies within width/2 of the segment (x1, y1)-(x2, y2), given in
 // snapped device pixels: a line with round ends; a dot when both ends are the same point.

@@ -37,6 +37,7 @@ void RasterCanvas::Resize(QSize size, qreal devicePixelRatio)
     image_ = grown;
     logicalSize_ = size;
     dpr_ = devicePixelRatio;
+    updatePen();
 }
 
 void RasterCanvas::Scale(float x1, float y1, float x2, float y2)
@@ -65,14 +66,22 @@ void RasterCanvas::Cls()
     notify();
 }
 
-int RasterCanvas::deviceWidth() const
+void RasterCanvas::SetDrawWidth(int pixels)
 {
-    return std::max(1, static_cast<int>(std::lround(drawWidth_ * dpr_)));
+    drawWidth_ = pixels < 1 ? 1 : pixels;
+    updatePen();
 }
 
-QColor RasterCanvas::colourOf(const std::optional<Rgb>& colour) const
+void RasterCanvas::updatePen()
 {
-    return colour ? QColor(colour->r & 255, colour->g & 255, colour->b & 255) : foreColor_;
+    devicePen_ = std::max(1, static_cast<int>(std::lround(drawWidth_ * dpr_)));
+}
+
+std::uint32_t RasterCanvas::pixelOf(const std::optional<Rgb>& colour) const
+{
+    if (!colour)
+        return foreColor_.rgb() | 0xff000000u;
+    return 0xff000000u | static_cast<std::uint32_t>((colour->r & 255) << 16 | (colour->g & 255) << 8 | (colour->b & 255));
 }
 
 void RasterCanvas::Line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour)
@@ -83,7 +92,7 @@ void RasterCanvas::Line(float x1, float y1, float x2, float y2, std::optional<Rg
     }
     const QPointF a = ToDevice(x1, y1);
     const QPointF b = ToDevice(x2, y2);
-    fill(a.x(), a.y(), b.x(), b.y(), deviceWidth(), colourOf(colour));
+    fill(a.x(), a.y(), b.x(), b.y(), pixelOf(colour));
 }
 
 void RasterCanvas::PSet(float x, float y, std::optional<Rgb> colour)
@@ -93,32 +102,38 @@ void RasterCanvas::PSet(float x, float y, std::optional<Rgb> colour)
         return;
     }
     const QPointF a = ToDevice(x, y);
-    fill(a.x(), a.y(), a.x(), a.y(), deviceWidth(), colourOf(colour));
+    fill(a.x(), a.y(), a.x(), a.y(), pixelOf(colour));
 }
 
-void RasterCanvas::fill(double x1, double y1, double x2, double y2, int width, QColor colour)
+void RasterCanvas::fill(double x1, double y1, double x2, double y2, std::uint32_t pixel)
 {
+    const int width = devicePen_;
+    const int w = image_.width();
+    const int h = image_.height();
+    // An operation wholly outside the picture is dropped before any pixel work. The margin is the
+    // pen's half width plus the one pixel by which snapping can move an end, so nothing that would
+    // cover a pixel is ever dropped: the picture is the same with culling off.
+    if (culling_) {
+        const double margin = width / 2.0 + 1;
+        if (std::max(x1, x2) < -margin || std::min(x1, x2) > w + margin || std::max(y1, y2) < -margin ||
+            std::min(y1, y2) > h + margin)
+            return;
+    }
     // Device coordinates of a far point can exceed any integer; cut the segment to a box far
     // beyond the picture first (the pixels inside stay the same), where row arithmetic is exact.
     const double limit = 1e7;
-    if (!ClipSegment(x1, y1, x2, y2, -limit, -limit, limit, limit))
-        return;
-    x1 = SnapToPen(x1, width);
-    y1 = SnapToPen(y1, width);
-    x2 = SnapToPen(x2, width);
-    y2 = SnapToPen(y2, width);
-    const double r = width / 2.0;
-    if (culling_ && (std::max(x1, x2) + r < 0 || std::min(x1, x2) - r > image_.width() ||
-                     std::max(y1, y2) + r < 0 || std::min(y1, y2) - r > image_.height()))
+    if ((std::fabs(x1) > limit || std::fabs(y1) > limit || std::fabs(x2) > limit || std::fabs(y2) > limit) &&
+        !ClipSegment(x1, y1, x2, y2, -limit, -limit, limit, limit))
         return;
     PixelBand band;
     band.bits = reinterpret_cast<std::uint32_t*>(image_.bits());
     band.stride = static_cast<int>(image_.bytesPerLine() / 4);
-    band.width = image_.width();
-    band.height = image_.height();
+    band.width = w;
+    band.height = h;
     band.firstRow = 0;
-    band.endRow = image_.height();
-    FillCapsule(band, x1, y1, x2, y2, width, colour.rgb() | 0xff000000u);
+    band.endRow = h;
+    FillCapsule(band, SnapToPen(x1, width), SnapToPen(y1, width), SnapToPen(x2, width), SnapToPen(y2, width), width,
+                pixel);
     notify();
 }
 

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QImage>
 
+#include <cstdint>
 #include <functional>
 
 namespace surface {
@@ -20,7 +21,7 @@ public:
     void Line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour = {}) override;
     void PSet(float x, float y, std::optional<Rgb> colour = {}) override;
     void Print(const std::string& text) override;
-    void SetDrawWidth(int pixels) override { drawWidth_ = pixels < 1 ? 1 : pixels; }
+    void SetDrawWidth(int pixels) override;
     int DrawWidth() const override { return drawWidth_; }
     void SetCurrentX(float x) override { currentX_ = x; }
     void SetCurrentY(float y) override { currentY_ = y; }
@@ -47,9 +48,9 @@ public:
     void SetCulling(bool on) { culling_ = on; }
 
 private:
-    void fill(double x1, double y1, double x2, double y2, int width, QColor colour);
-    int deviceWidth() const;
-    QColor colourOf(const std::optional<Rgb>& colour) const;
+    void fill(double x1, double y1, double x2, double y2, std::uint32_t pixel);
+    std::uint32_t pixelOf(const std::optional<Rgb>& colour) const;
+    void updatePen();
     void notify();
 
     QImage image_;
@@ -65,6 +66,7 @@ private:
     std::function<void()> changed_;
     long long rejected_ = 0;
     bool culling_ = true;
+    int devicePen_ = 1;  // DrawWidth in device pixels
 };
 
 }  // namespace surface
