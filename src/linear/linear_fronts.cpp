@@ -3,11 +3,11 @@
 
 #include "linear/linear_rays.h"
 #include "shared/clipped_drawing.h"
+#include "shared/drawing_shortcuts.h"
 #include "shared/module_values.h"
 #include "surface/format.h"
 #include "surface/message_box.h"
 
-#include <array>
 #include <cmath>
 #include <string>
 
@@ -36,83 +36,114 @@ constexpr std::array<Sweep, 4> kSweeps{{
     {-175, 5, false, false, true, " F<-90 X= ", true},
 }};
 
-// What a sweep needs of one start angle; depends on the angle and v0 only, never on the time.
+// What a sweep needs of one start angle; depends on the angle and the medium only, never on the time.
 struct SweepAngle {
     LinearRay ray;
     double kX = 0;   // k·X
     double C = 0;
 };
 
+SweepAngle makeAngle(const Sweep& sweep, int i, double v0, double k)
+{
+    const int F = sweep.from + i * sweep.step;
+    SweepAngle angle;
+    angle.ray = MakeLinearRay(v0, (F * PI_VALUE) / 180);
+    const double X = sweep.negateX ? -std::sin(angle.ray.A) / v0 : std::sin(angle.ray.A) / v0;
+    angle.kX = k * X;
+    angle.C = std::sqrt(1 - (X * v0) * (X * v0));
+    return angle;
+}
+
 using AngleTable = std::array<std::array<SweepAngle, kAnglesPerSweep>, kSweeps.size()>;
 
+// The table is rebuilt only when the medium or PI_VALUE changes; for the same inputs it holds bit
+// for bit what computing each angle afresh gives. Built on the calling thread before any helper reads it.
 const AngleTable& angleTable(double v0, double k)
 {
-    // The table is rebuilt only when the medium or PI_VALUE changes; for the same inputs it holds
-    // bit for bit what computing each angle afresh would give.
     static AngleTable table;
     static double keyV0 = std::nan(""), keyK = std::nan(""), keyPi = std::nan("");
-    if (v0 == keyV0 && k == keyK && PI_VALUE == keyPi)
-        return table;
-    for (std::size_t s = 0; s < kSweeps.size(); ++s)
-        for (int i = 0; i < kAnglesPerSweep; ++i) {
-            const int F = kSweeps[s].from + i * kSweeps[s].step;
-            SweepAngle& angle = table[s][i];
-            angle.ray = MakeLinearRay(v0, (F * PI_VALUE) / 180);
-            const double X = kSweeps[s].negateX ? -std::sin(angle.ray.A) / v0 : std::sin(angle.ray.A) / v0;
-            angle.kX = k * X;
-            angle.C = std::sqrt(1 - (X * v0) * (X * v0));
-        }
-    keyV0 = v0;
-    keyK = k;
-    keyPi = PI_VALUE;
+    if (v0 != keyV0 || k != keyK || PI_VALUE != keyPi) {
+        for (std::size_t s = 0; s < kSweeps.size(); ++s)
+            for (int i = 0; i < kAnglesPerSweep; ++i)
+                table[s][i] = makeAngle(kSweeps[s], i, v0, k);
+        keyV0 = v0;
+        keyK = k;
+        keyPi = PI_VALUE;
+    }
     return table;
 }
 
 }  // namespace
 
+void PrepareLinearFronts(double v0, double k)
+{
+    if (Shortcuts().hoisting)
+        angleTable(v0, k);
+}
+
+void ComputeLinearFront(double tau, double v0, double k, LinearFront& front)
+{
+    const AngleTable* table = Shortcuts().hoisting ? &angleTable(v0, k) : nullptr;
+    // Where the rays sent straight up and straight down are; the exponential that would overflow
+    // belongs to a point far outside the picture, which the clipping drops.
+    front.yUp = (v0 / k) * (1 - std::exp((-k) * tau));
+    front.yDown = (v0 / k) * (1 - std::exp(k * tau));
+    const double decay = LinearDecay(tau, k);
+    for (std::size_t s = 0; s < kSweeps.size(); ++s) {
+        const Sweep& sweep = kSweeps[s];
+        for (int i = 0; i < kAnglesPerSweep; ++i) {
+            SweepAngle fresh;
+            const SweepAngle& angle = table ? (*table)[s][i] : (fresh = makeAngle(sweep, i, v0, k));
+            LinearFront::Point& point = front.sweeps[s][i];
+            point.Z = table ? LinearRayXWith(angle.ray, tau, k, decay) : LinearRayX(tau, v0, k, angle.ray.A);
+            const double u = sweep.subtract ? angle.C - angle.kX * point.Z : angle.C + angle.kX * point.Z;
+            // Once a ray has turned vertical on the zero-speed line rounding can make 1 − u² a hair
+            // negative; that point is still good. Only a real overshoot is invalid.
+            point.valid = 1 - u * u > kRoundingRadicand;
+            if (point.valid)
+                point.T = (table ? LinearRayYWith(angle.ray, point.Z, v0, k) : LinearRayY(point.Z, v0, k, angle.ray.A))
+                              .value_or(0);
+        }
+    }
+}
+
+void DrawLinearFront(surface::Canvas& eikona, const LinearFront& front, surface::Rgb colour, double& lastHeight)
+{
+    eikona.SetDrawWidth(5);
+    for (std::size_t s = 0; s < kSweeps.size(); ++s) {
+        const Sweep& sweep = kSweeps[s];
+        double R = 0;
+        double S = sweep.startsAtTop ? front.yUp : front.yDown;
+        for (const LinearFront::Point& point : front.sweeps[s]) {
+            if (!point.valid) {
+                if (sweep.message) {
+                    std::string text = sweep.message + surface::Format(point.Z, "0.000");
+                    if (sweep.withHeight)
+                        text += " y = " + surface::Format(lastHeight, "0.0000");
+                    surface::MsgBox(text);
+                }
+                continue;
+            }
+            lastHeight = point.T;
+            ClippedLine(eikona, R, S, point.Z, point.T, colour);
+            eikona.SetDrawWidth(2);
+            ClippedPSet(eikona, R, S, kDotRed);
+            eikona.SetDrawWidth(5);
+            R = point.Z;
+            S = point.T;
+        }
+    }
+}
+
 void DrawLinearFronts(surface::Canvas& eikona, double t1, double t2, double v0, double k, int red,
                       int green, int blue)
 {
-    const AngleTable& angles = angleTable(v0, k);
-    double T = 0;  // height of the last point computed in this call, for the messages
-    const surface::Rgb firstColour{red, green, blue};
-    for (const int pass : {1, 2}) {
-        const double tau = pass == 1 ? t1 : t2;
-        const surface::Rgb colour = pass == 1 ? firstColour : kNearBlack;
-        eikona.SetDrawWidth(5);
-        // Where the rays sent straight up and straight down are; the exponential that would
-        // overflow belongs to a point far outside the picture, which the clipping drops.
-        const double yUp = (v0 / k) * (1 - std::exp((-k) * tau));
-        const double yDown = (v0 / k) * (1 - std::exp(k * tau));
-        const double decay = LinearDecay(tau, k);
-        for (std::size_t s = 0; s < kSweeps.size(); ++s) {
-            const Sweep& sweep = kSweeps[s];
-            double R = 0;
-            double S = sweep.startsAtTop ? yUp : yDown;
-            for (const SweepAngle& angle : angles[s]) {
-                const double Z = LinearRayXWith(angle.ray, tau, k, decay);
-                const double u = sweep.subtract ? angle.C - angle.kX * Z : angle.C + angle.kX * Z;
-                // Once a ray has turned vertical on the zero-speed line rounding can make 1 − u²
-                // a hair negative; that point is still good. Only a real overshoot is invalid.
-                if (1 - u * u <= kRoundingRadicand) {
-                    if (sweep.message) {
-                        std::string text = sweep.message + surface::Format(Z, "0.000");
-                        if (sweep.withHeight)
-                            text += " y = " + surface::Format(T, "0.0000");
-                        surface::MsgBox(text);
-                    }
-                    continue;
-                }
-                T = LinearRayYWith(angle.ray, Z, v0, k).value_or(0);
-                ClippedLine(eikona, R, S, Z, T, colour);
-                eikona.SetDrawWidth(2);
-                ClippedPSet(eikona, R, S, kDotRed);
-                eikona.SetDrawWidth(5);
-                R = Z;
-                S = T;
-            }
-        }
-    }
+    double lastHeight = 0;
+    LinearFront front;
+    ComputeLinearFront(t1, v0, k, front);
+    DrawLinearFront(eikona, front, surface::Rgb{red, green, blue}, lastHeight);
+    ComputeLinearFront(t2, v0, k, front);
+    DrawLinearFront(eikona, front, kNearBlack, lastHeight);
     eikona.SetDrawWidth(1);
 }
 

@@ -2,8 +2,8 @@
 #include "square_root/square_root_fronts.h"
 
 #include "shared/clipped_drawing.h"
+#include "shared/drawing_shortcuts.h"
 #include "shared/module_values.h"
-#include "square_root/square_root_rays.h"
 
 #include <cmath>
 
@@ -13,13 +13,18 @@ namespace {
 constexpr surface::Rgb kDotRed{255, 0, 0};
 constexpr surface::Rgb kNearBlack{5, 5, 5};
 
-struct Point {
-    double x, y;
-};
+using Point = SquareRootFront::Point;
 
 // The point of the ray of k degrees at time T, or nothing once that ray has reached the zero-speed line.
-std::optional<Point> rayPoint(int k, double T, double A, double beta)
+std::optional<Point> rayPoint(const SquareRootRayTable* rays, int k, double T, double A, double beta)
 {
+    if (rays) {
+        const SquareRootRay& ray = (*rays)[k];
+        if (T > ray.tEnd)
+            return std::nullopt;
+        const double y = SquareRootRayYWith(ray, T);
+        return Point{SquareRootRayXWith(ray, y, T).value_or(0), y};
+    }
     const double theta0 = k * PI_VALUE / 180;
     if (T > SquareRootEndTime(A, beta, theta0))
         return std::nullopt;
@@ -27,13 +32,43 @@ std::optional<Point> rayPoint(int k, double T, double A, double beta)
     return Point{SquareRootRayX(A, beta, theta0, y, T).value_or(0), y};
 }
 
-void drawFront(surface::Canvas& SOURA1, double T, double A, double beta, surface::Rgb colour)
+}  // namespace
+
+const SquareRootRayTable* SquareRootRaysFor(double A, double beta)
+{
+    if (!Shortcuts().hoisting)
+        return nullptr;
+    static SquareRootRayTable table;
+    static double keyA = std::nan(""), keyBeta = std::nan(""), keyPi = std::nan("");
+    if (A != keyA || beta != keyBeta || PI_VALUE != keyPi) {
+        for (int k = 1; k < 180; ++k)
+            table[k] = MakeSquareRootRay(A, beta, k * PI_VALUE / 180);
+        keyA = A;
+        keyBeta = beta;
+        keyPi = PI_VALUE;
+    }
+    return &table;
+}
+
+void ComputeSquareRootFront(const SquareRootRayTable* rays, double T, double A, double beta, SquareRootFront& front)
+{
+    if (!rays)
+        PI_VALUE = ComputedPi();
+    front.top = SquareRootVerticalY(A, beta, T, 1);
+    // The straight-down ray has arrived on the zero-speed line once T > 2·√A/β and stays there.
+    front.bottom = T > 2 * std::sqrt(A) / beta ? -A / beta : SquareRootVerticalY(A, beta, T, -1);
+    for (int k = 1; k <= 90; ++k)
+        front.upper[k - 1] = rayPoint(rays, k, T, A, beta);
+    for (int k = 179; k >= 91; --k)
+        front.lower[179 - k] = rayPoint(rays, k, T, A, beta);
+}
+
+void DrawSquareRootFront(surface::Canvas& SOURA1, const SquareRootFront& front, surface::Rgb colour)
 {
     SOURA1.SetDrawWidth(5);
-    Point P{0, SquareRootVerticalY(A, beta, T, 1)};
+    Point P{0, front.top};
     Point Q = P;
-    for (int k = 1; k <= 90; ++k) {
-        const auto point = rayPoint(k, T, A, beta);
+    for (const auto& point : front.upper) {
         if (!point)
             continue;
         ClippedLine(SOURA1, P.x, P.y, point->x, point->y, colour);
@@ -42,11 +77,8 @@ void drawFront(surface::Canvas& SOURA1, double T, double A, double beta, surface
         Q = {-point->x, point->y};
     }
 
-    // The straight-down ray has arrived on the zero-speed line once T > 2·√A/β and stays there.
-    const double bottom = T > 2 * std::sqrt(A) / beta ? -A / beta : SquareRootVerticalY(A, beta, T, -1);
-    P = Q = {0, bottom};
-    for (int k = 179; k >= 91; --k) {
-        const auto point = rayPoint(k, T, A, beta);
+    P = Q = {0, front.bottom};
+    for (const auto& point : front.lower) {
         if (!point)
             continue;
         ClippedLine(SOURA1, P.x, P.y, point->x, point->y, colour);
@@ -59,14 +91,16 @@ void drawFront(surface::Canvas& SOURA1, double T, double A, double beta, surface
     }
 }
 
-}  // namespace
-
 void DrawSquareRootFronts(surface::Canvas& SOURA1, double t1, double t2, double A, double beta, int red,
                           int green, int blue)
 {
     PI_VALUE = ComputedPi();
-    drawFront(SOURA1, t1, A, beta, surface::Rgb{red, green, blue});
-    drawFront(SOURA1, t2, A, beta, kNearBlack);
+    const SquareRootRayTable* rays = SquareRootRaysFor(A, beta);
+    SquareRootFront front;
+    ComputeSquareRootFront(rays, t1, A, beta, front);
+    DrawSquareRootFront(SOURA1, front, surface::Rgb{red, green, blue});
+    ComputeSquareRootFront(rays, t2, A, beta, front);
+    DrawSquareRootFront(SOURA1, front, kNearBlack);
     SOURA1.SetDrawWidth(1);
 }
 

@@ -2,6 +2,7 @@
 #include "square_root/square_root_ray_field.h"
 
 #include "shared/clipped_drawing.h"
+#include "shared/drawing_shortcuts.h"
 #include "shared/module_values.h"
 #include "square_root/square_root_rays.h"
 
@@ -31,6 +32,8 @@ void DrawSquareRootRayField(surface::Canvas& SOURA1, double A)
         const double a = std::sin(theta0) / std::sqrt(A);
         const bool vertical = k == 0 || k == 180;
         const double tEnd = vertical ? kVerticalEndTime : 2 * (pi - theta0) / (kBeta * a);
+        // The ray's constants serve every sample; the points are bit for bit those of the ray functions.
+        const SquareRootRay ray = vertical ? SquareRootRay{} : MakeSquareRootRay(A, kBeta, theta0);
         double xp = 0, yp = 0;
         for (double t = 0; t <= kLastSample; t += kDotInterval) {
             if (t > tEnd)
@@ -38,6 +41,9 @@ void DrawSquareRootRayField(surface::Canvas& SOURA1, double A)
             double x = 0, y;
             if (vertical) {
                 y = SquareRootVerticalY(A, kBeta, t, k == 0 ? 1 : -1);
+            } else if (Shortcuts().hoisting) {
+                y = SquareRootRayYWith(ray, t);
+                x = SquareRootRayXWith(ray, y, t).value_or(0);
             } else {
                 y = SquareRootRayY(A, kBeta, theta0, t);
                 x = SquareRootRayX(A, kBeta, theta0, y, t).value_or(0);

@@ -18,56 +18,79 @@ double ArcSin(double p)
     return std::atan(p / std::sqrt(1 - p * p));
 }
 
-double SquareRootRayY(double A, double beta, double theta0, double t)
+SquareRootRay MakeSquareRootRay(double A, double beta, double theta0)
 {
     PI_VALUE = ComputedPi();
-    const double a = std::sin(theta0) / std::sqrt(A);
-    const double s = std::sin(((beta * a) * t) / 2 + theta0);
-    return (s * s) / (beta * a * a) - A / beta;
+    SquareRootRay ray;
+    ray.A = A;
+    ray.beta = beta;
+    ray.theta0 = theta0;
+    ray.pi = PI_VALUE;
+    const double pi = ray.pi;
+    ray.a = std::sin(theta0) / std::sqrt(A);
+    ray.K = 1 / (beta * ray.a * ray.a);
+    ray.cos0 = std::cos(theta0);
+    ray.sin0 = std::sin(theta0);
+    ray.tTurn = 2 * (pi / 2 - theta0) / (beta * ray.a);
+    ray.tBack = 2 * (pi - 2 * theta0) / (beta * ray.a);
+    ray.tEnd = 2 * (pi - theta0) / (beta * ray.a);
+    ray.xTurn = -ray.K * ((-ray.cos0 * ray.sin0 - pi / 2) + theta0);
+    return ray;
 }
 
-std::optional<double> SquareRootRayX(double A, double beta, double theta0, double y, double t)
+double SquareRootRayYWith(const SquareRootRay& ray, double t)
 {
-    PI_VALUE = ComputedPi();
-    const double pi = PI_VALUE;
-    const double a = std::sin(theta0) / std::sqrt(A);
-    const double K = 1 / (beta * a * a);
-    const double cos0 = std::cos(theta0);
-    const double sin0 = std::sin(theta0);
-    const double tTurn = 2 * (pi / 2 - theta0) / (beta * a);
-    const double tBack = 2 * (pi - 2 * theta0) / (beta * a);
-    const double tEnd = 2 * (pi - theta0) / (beta * a);
-    const double xTurn = -K * ((-cos0 * sin0 - pi / 2) + theta0);
+    const double s = std::sin(((ray.beta * ray.a) * t) / 2 + ray.theta0);
+    return (s * s) / (ray.beta * ray.a * ray.a) - ray.A / ray.beta;
+}
+
+std::optional<double> SquareRootRayXWith(const SquareRootRay& ray, double y, double t)
+{
+    const double pi = ray.pi;
+    const double a = ray.a;
+    const double beta = ray.beta;
+    const double theta0 = ray.theta0;
+    const double K = ray.K;
 
     // Both cosines are |cos θ| at the current point; their radicands equal cos²θ and fall below
     // 0 (or 1 − c² below 0) only by rounding at a turning or end point, where 0 is the true value.
-    const double radicand1 = 1 - a * a * (A + y * beta);
-    const double c1 = radicand1 < 0 ? 0 : std::sqrt(radicand1);
     double c;
     if (theta0 == pi / 2) {
         c = std::sqrt(std::fabs(y) * beta * a * a);
     } else {
-        const double radicand = cos0 * cos0 - y * beta * a * a;
+        const double radicand = ray.cos0 * ray.cos0 - y * beta * a * a;
         c = std::fabs(std::sqrt(radicand < 0 ? 0 : radicand));
     }
     if (c == 1)
-        return -K * (theta0 - cos0 * sin0);
+        return -K * (theta0 - ray.cos0 * ray.sin0);
     const auto side = [](double cosine) { return std::sqrt(std::fmax(0.0, 1 - cosine * cosine)); };
 
     if (theta0 > pi / 2) {
-        if (t > tEnd)
+        if (t > ray.tEnd)
             return std::nullopt;
-        return K * (c1 * side(c1) + (pi / 2 + ArcSin(c1)) - std::fabs(cos0) * sin0 - theta0);
+        const double radicand1 = 1 - a * a * (ray.A + y * beta);
+        const double c1 = radicand1 < 0 ? 0 : std::sqrt(radicand1);
+        return K * (c1 * side(c1) + (pi / 2 + ArcSin(c1)) - std::fabs(ray.cos0) * ray.sin0 - theta0);
     }
-    const double B = c * side(c) - cos0 * sin0 + ArcSin(c) - pi / 2 + theta0;
+    const double B = c * side(c) - ray.cos0 * ray.sin0 + ArcSin(c) - pi / 2 + theta0;
     const double F = -K * B;
-    if (t >= tTurn && t < tBack)
-        return xTurn + (xTurn - F);
-    if (t >= tBack && t < tEnd)
-        return 2 * xTurn + K * B;
-    if (t >= tEnd)
+    if (t >= ray.tTurn && t < ray.tBack)
+        return ray.xTurn + (ray.xTurn - F);
+    if (t >= ray.tBack && t < ray.tEnd)
+        return 2 * ray.xTurn + K * B;
+    if (t >= ray.tEnd)
         return std::nullopt;
     return F;
+}
+
+double SquareRootRayY(double A, double beta, double theta0, double t)
+{
+    return SquareRootRayYWith(MakeSquareRootRay(A, beta, theta0), t);
+}
+
+std::optional<double> SquareRootRayX(double A, double beta, double theta0, double y, double t)
+{
+    return SquareRootRayXWith(MakeSquareRootRay(A, beta, theta0), y, t);
 }
 
 double SquareRootVerticalY(double A, double beta, double t, int sign)

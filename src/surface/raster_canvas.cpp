@@ -37,7 +37,7 @@ void RasterCanvas::Resize(QSize size, qreal devicePixelRatio)
     image_ = grown;
     logicalSize_ = size;
     dpr_ = devicePixelRatio;
-    updatePen();
+    forgetPens();
 }
 
 void RasterCanvas::Scale(float x1, float y1, float x2, float y2)
@@ -47,6 +47,7 @@ void RasterCanvas::Scale(float x1, float y1, float x2, float y2)
     scaleTop_ = y1;
     scaleRight_ = x2;
     scaleBottom_ = y2;
+    forgetPens();
 }
 
 QPointF RasterCanvas::ToDevice(double x, double y) const
@@ -68,13 +69,55 @@ void RasterCanvas::Cls()
 
 void RasterCanvas::SetDrawWidth(int pixels)
 {
-    drawWidth_ = pixels < 1 ? 1 : pixels;
+    pixels = pixels < 1 ? 1 : pixels;
+    if (pixels == drawWidth_)
+        return;
+    drawWidth_ = pixels;
     updatePen();
 }
 
 void RasterCanvas::updatePen()
 {
-    devicePen_ = std::max(1, static_cast<int>(std::lround(drawWidth_ * dpr_)));
+    // The drawing procedures switch between two or three widths at every point, so what a width
+    // needs is kept until the scale or the size changes.
+    const std::size_t slot = static_cast<std::size_t>(drawWidth_);
+    if (slot < pens_.size() && pens_[slot].valid) {
+        pen_ = pens_[slot];
+        return;
+    }
+    pen_.devicePixels = std::max(1, static_cast<int>(std::lround(drawWidth_ * dpr_)));
+    // The device box outside which fill() drops an operation, one more pixel out so that rounding
+    // in the mapping can never make this test drop what fill() would keep, taken back to user units.
+    const double margin = pen_.devicePixels / 2.0 + 2;
+    const QPointF a = ToUser(-margin, -margin);
+    const QPointF b = ToUser(image_.width() + margin, image_.height() + margin);
+    pen_.left = std::min(a.x(), b.x());
+    pen_.right = std::max(a.x(), b.x());
+    pen_.bottom = std::min(a.y(), b.y());
+    pen_.top = std::max(a.y(), b.y());
+    pen_.valid = true;
+    if (slot < pens_.size())
+        pens_[slot] = pen_;
+}
+
+void RasterCanvas::forgetPens()
+{
+    pens_.fill({});
+    updatePen();
+}
+
+QPointF RasterCanvas::ToUser(double deviceX, double deviceY) const
+{
+    if (!userScale_)
+        return {deviceX / dpr_ * kTwipsPerPixel, deviceY / dpr_ * kTwipsPerPixel};
+    return {scaleLeft_ + deviceX / image_.width() * (scaleRight_ - scaleLeft_),
+            scaleTop_ + deviceY / image_.height() * (scaleBottom_ - scaleTop_)};
+}
+
+bool RasterCanvas::outsideInUserUnits(double x1, double y1, double x2, double y2) const
+{
+    return culling_ && (std::max(x1, x2) < pen_.left || std::min(x1, x2) > pen_.right ||
+                        std::max(y1, y2) < pen_.bottom || std::min(y1, y2) > pen_.top);
 }
 
 std::uint32_t RasterCanvas::pixelOf(const std::optional<Rgb>& colour) const
@@ -90,6 +133,8 @@ void RasterCanvas::Line(float x1, float y1, float x2, float y2, std::optional<Rg
         ++rejected_;
         return;
     }
+    if (outsideInUserUnits(x1, y1, x2, y2))
+        return;
     const QPointF a = ToDevice(x1, y1);
     const QPointF b = ToDevice(x2, y2);
     fill(a.x(), a.y(), b.x(), b.y(), pixelOf(colour));
@@ -101,13 +146,15 @@ void RasterCanvas::PSet(float x, float y, std::optional<Rgb> colour)
         ++rejected_;
         return;
     }
+    if (outsideInUserUnits(x, y, x, y))
+        return;
     const QPointF a = ToDevice(x, y);
     fill(a.x(), a.y(), a.x(), a.y(), pixelOf(colour));
 }
 
 void RasterCanvas::fill(double x1, double y1, double x2, double y2, std::uint32_t pixel)
 {
-    const int width = devicePen_;
+    const int width = pen_.devicePixels;
     const int w = image_.width();
     const int h = image_.height();
     // An operation wholly outside the picture is dropped before any pixel work. The margin is the

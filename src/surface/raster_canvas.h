@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QImage>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 
@@ -51,6 +52,9 @@ private:
     void fill(double x1, double y1, double x2, double y2, std::uint32_t pixel);
     std::uint32_t pixelOf(const std::optional<Rgb>& colour) const;
     void updatePen();
+    void forgetPens();
+    QPointF ToUser(double deviceX, double deviceY) const;
+    bool outsideInUserUnits(double x1, double y1, double x2, double y2) const;
     void notify();
 
     QImage image_;
@@ -66,7 +70,15 @@ private:
     std::function<void()> changed_;
     long long rejected_ = 0;
     bool culling_ = true;
-    int devicePen_ = 1;  // DrawWidth in device pixels
+    // What the present DrawWidth needs: its width in device pixels, and the culling box in user
+    // units, a cheap first test that needs no mapping to device pixels.
+    struct Pen {
+        int devicePixels = 1;
+        double left = 0, right = 0, bottom = 0, top = 0;
+        bool valid = false;
+    };
+    Pen pen_;
+    std::array<Pen, 33> pens_{};  // by DrawWidth
 };
 
 }  // namespace surface

@@ -173,6 +173,7 @@ TEST(LinearFronts, ANegativeTimeDrawsTheFrontOfThePositiveTime)
 
 TEST(LinearFronts, LongTimesRaiseNoMessageAndHandOnlyFiniteCoordinates)
 {
+    PI_VALUE = ComputedPi();
     support::MessageCapture capture;
     // Every hundredth of a second from 2.3 s to 100 s, and the times a running timer reaches later.
     for (const double k : {-8.0, 8.0}) {
