@@ -5,6 +5,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace assets {
 namespace {
 
@@ -23,18 +25,23 @@ QFont fittingFont(const QString& text, QSize room)
     return font;
 }
 
+// The picture boxes that show the images are 2055 twips (137 pixels) wide at their smallest and
+// clip them; the glyphs stay within what such a box shows inside its border.
+constexpr int kShownWidth = 133;
+
 QImage formula(QSize size, const QString& law, const QString& number)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setPen(kGlyphs);
-    const int numberWidth = number.isEmpty() ? 0 : size.width() / 5;
-    const QRect lawRoom(2, 0, size.width() - 4 - numberWidth, size.height());
+    const int width = std::min(size.width(), kShownWidth);
+    const int numberWidth = number.isEmpty() ? 0 : width / 6;
+    const QRect lawRoom(2, 0, width - 6 - numberWidth, size.height());
     painter.setFont(fittingFont(law, lawRoom.size()));
     painter.drawText(lawRoom, Qt::AlignLeft | Qt::AlignVCenter, law);
     if (!number.isEmpty()) {
-        const QRect numberRoom(size.width() - numberWidth, 0, numberWidth - 2, size.height());
+        const QRect numberRoom(width - numberWidth, 0, numberWidth, size.height());
         painter.setFont(fittingFont(number, numberRoom.size()));
         painter.drawText(numberRoom, Qt::AlignRight | Qt::AlignVCenter, number);
     }

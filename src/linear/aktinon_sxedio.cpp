@@ -70,8 +70,6 @@ void aktinon_sxedio::CreateControls(QWidget* window)
                                                       surface::ScrollRange{-900, 900, 1, 50, 0});
     c.Label1 = std::make_unique<surface::Label>(window, "Label1", TwipsRect{9960, 4320, 1335, 735});
     c.Timer1 = new surface::Timer(window, 1, true, [this] { Timer1_Timer(); });
-    // The long caption does not fit the box's design width; the whole of it shows on hovering.
-    c.Check1->widget()->setToolTip(c.Check1->box()->text());
 
     QObject::connect(c.Option1->button(), &QRadioButton::clicked, window, [this] { Option1_Click(); });
     QObject::connect(c.Option2->button(), &QRadioButton::clicked, window, [this] { Option2_Click(); });

@@ -3,6 +3,9 @@
 
 #include "surface/twips.h"
 
+#include <QStyle>
+#include <QStyleOptionButton>
+
 namespace surface {
 
 Control::Control(QWidget* widget, TwipsRect design) : widget_(widget), geometry_(design)
@@ -15,6 +18,7 @@ void Control::place()
 {
     widget_->setGeometry(ToPixels(geometry_.left), ToPixels(geometry_.top), std::max(0, ToPixels(geometry_.width)),
                          std::max(0, ToPixels(geometry_.height)));
+    geometryChanged();
 }
 
 void Control::SetLeft(float twips)
@@ -47,19 +51,59 @@ void Control::SetVisible(bool visible)
     widget_->setVisible(visible);
 }
 
+QString WrapCaption(const QString& caption, const QFontMetrics& metrics, int width)
+{
+    QString text;
+    QString line;
+    for (const QString& word : caption.split(QLatin1Char(' '))) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (line.isEmpty() || metrics.horizontalAdvance(longer) <= width) {
+            line = longer;
+            continue;
+        }
+        text += line + QLatin1Char('\n');
+        line = word;
+    }
+    return text + line;
+}
+
+CaptionedControl::CaptionedControl(QAbstractButton* button, const std::string& caption, TwipsRect design)
+    : Control(button, design), caption_(caption)
+{
+    geometryChanged();  // the base could not reach this override while it was being built
+}
+
+void CaptionedControl::geometryChanged()
+{
+    auto* button = static_cast<QAbstractButton*>(widget());
+    // Room for the text: the width less what the style adds around it (indicator or bevel).
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QStyle::ContentsType type = qobject_cast<QCheckBox*>(button)      ? QStyle::CT_CheckBox
+                                      : qobject_cast<QRadioButton*>(button) ? QStyle::CT_RadioButton
+                                                                            : QStyle::CT_PushButton;
+    if (type != QStyle::CT_PushButton)
+        option.text = QStringLiteral("x");  // a box adds the spacing after its indicator only where there is text
+    const int bare = button->style()->sizeFromContents(type, &option, QSize(0, button->fontMetrics().height()), button).width();
+    const int room = button->width() - bare;
+    const QString wrapped = WrapCaption(QString::fromStdString(caption_), button->fontMetrics(), room);
+    if (button->text() != wrapped)
+        button->setText(wrapped);
+}
+
 CommandButton::CommandButton(QWidget* parent, const std::string& caption, TwipsRect design)
-    : Control(new QPushButton(QString::fromStdString(caption), parent), design)
+    : CaptionedControl(new QPushButton(parent), caption, design)
 {
 }
 
 OptionButton::OptionButton(QWidget* parent, const std::string& caption, TwipsRect design, bool value)
-    : Control(new QRadioButton(QString::fromStdString(caption), parent), design)
+    : CaptionedControl(new QRadioButton(parent), caption, design)
 {
     button()->setChecked(value);
 }
 
 CheckBox::CheckBox(QWidget* parent, const std::string& caption, TwipsRect design)
-    : Control(new QCheckBox(QString::fromStdString(caption), parent), design)
+    : CaptionedControl(new QCheckBox(parent), caption, design)
 {
 }
 

@@ -40,6 +40,10 @@ public:
 
     QWidget* widget() const { return widget_; }
 
+protected:
+    // Called after every change of position or size.
+    virtual void geometryChanged() {}
+
 private:
     void place();
 
@@ -48,14 +52,30 @@ private:
     bool visible_ = true;
 };
 
-class CommandButton : public Control {
+// Breaks a caption at blanks into lines no wider than width pixels (a longer word keeps a line
+// of its own), as captions of buttons and boxes wrap rather than being cut off at the edge.
+QString WrapCaption(const QString& caption, const QFontMetrics& metrics, int width);
+
+// A control whose caption wraps within its width; Caption() is the caption as given.
+class CaptionedControl : public Control {
+public:
+    CaptionedControl(QAbstractButton* button, const std::string& caption, TwipsRect design);
+    std::string Caption() const { return caption_; }
+
+protected:
+    void geometryChanged() override;
+
+private:
+    std::string caption_;
+};
+
+class CommandButton : public CaptionedControl {
 public:
     CommandButton(QWidget* parent, const std::string& caption, TwipsRect design);
     QPushButton* button() const { return static_cast<QPushButton*>(widget()); }
-    std::string Caption() const { return button()->text().toStdString(); }
 };
 
-class OptionButton : public Control {
+class OptionButton : public CaptionedControl {
 public:
     OptionButton(QWidget* parent, const std::string& caption, TwipsRect design, bool value);
     QRadioButton* button() const { return static_cast<QRadioButton*>(widget()); }
@@ -63,7 +83,7 @@ public:
     void SetValue(bool value) { button()->setChecked(value); }
 };
 
-class CheckBox : public Control {
+class CheckBox : public CaptionedControl {
 public:
     CheckBox(QWidget* parent, const std::string& caption, TwipsRect design);
     QCheckBox* box() const { return static_cast<QCheckBox*>(widget()); }

@@ -8,6 +8,8 @@
 #include "surface/twips.h"
 #include "window_support.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QScreen>
 
 namespace {
@@ -106,6 +108,29 @@ TEST(Theory, ShowsTheFixedTextAtFifteenPointsAndRestoresIt)
     theory.CloseByFrame();
     INTROD::instance().Command3_Click();  // loaded anew
     EXPECT_EQ(theory.controls().Text1->Text(), text);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Captions, LongCaptionsWrapWithinTheirControlAndKeepTheirText)
+{
+    const QFontMetrics metrics(QApplication::font());
+    const QString caption = QStringLiteral("ALTERNATIVELY SHOW WAVEFRONTS AND RAYS OR ONLY RAYS");
+    const QString wrapped = surface::WrapCaption(caption, metrics, 120);
+    EXPECT_GT(wrapped.count(QLatin1Char('\n')), 1);
+    for (const QString& line : wrapped.split(QLatin1Char('\n')))
+        EXPECT_LE(metrics.horizontalAdvance(line), 120) << line.toStdString();
+    EXPECT_EQ(QString(wrapped).replace(QLatin1Char('\n'), QLatin1Char(' ')), caption);
+    EXPECT_EQ(surface::WrapCaption(QStringLiteral("END"), metrics, 5), QStringLiteral("END"));  // a word is never cut
+
+    // In the window: the check box shows every word and still reports its caption as designed.
+    sorvel_kampyles::ShowLinearCase();
+    const auto& check = *linear::aktinon_sxedio::instance().controls().Check1;
+    EXPECT_EQ(check.Caption(), caption.toStdString());
+    EXPECT_TRUE(check.box()->text().contains(QLatin1Char('\n')));
+    EXPECT_LE(check.box()->sizeHint().width(), check.box()->width());
 }
 
 }  // namespace
