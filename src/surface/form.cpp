@@ -166,7 +166,8 @@ void Form::Show()
     QWidget* w = window();
     w->show();
     place();  // the frame is known once the window is shown: keep the outer size as set
-    if (MayTakeFront()) {
+    // The offscreen platform of headless runs has no stacking to change, and says so on every raise.
+    if (MayTakeFront() && QGuiApplication::platformName() != QStringLiteral("offscreen")) {
         w->raise();
         w->activateWindow();
     }

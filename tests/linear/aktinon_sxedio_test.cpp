@@ -239,13 +239,16 @@ TEST_F(LinearWindow, CheckBoxesClearAndDrawTheStillFronts)
 
 TEST_F(LinearWindow, LongAnimationRaisesNoMessageAndDrawsNothingNonFinite)
 {
-    for (const long long count : {2300LL, 2350LL, 2400LL, 5000LL, 10000LL, 44500LL, 100000LL}) {
+    // From where rounding used to raise messages, past where exp(8t) and exp(16t) overflow, to 100 s.
+    for (const long long count : {2300LL, 2350LL, 2400LL, 5000LL, 10000LL, 44360LL, 44500LL, 88700LL, 88800LL, 100000LL}) {
         form().METRHTHS_LINEAR = count;
         recorder.clear();
         form().Timer1_Timer();
         form().Timer1_Timer();
         ASSERT_TRUE(support::AllFinite(recorder.ops())) << count;
+        ASSERT_EQ(support::StrayPixels(c().eikona->raster().image()), 0) << count;
     }
+    EXPECT_EQ(form().TIMER_NOW, 100.001);
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(c().eikona->raster().rejectedOperations(), 0);
 }

@@ -306,6 +306,8 @@ private:
                 return "a coordinate that is not finite reached a picture";
             if (picture.Width() != picture.Height() || picture.Width() <= 0)
                 return "a picture is not square";
+            if (actionsRun % 500 == 0 && support::StrayPixels(picture.raster().image()) != 0)
+                return "a picture holds pixels of a colour the program never draws";
         }
 
         // The linear window's tick counter and times.

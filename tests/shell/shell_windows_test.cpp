@@ -39,17 +39,67 @@ TEST(Introduction, StartUpCoversTheScreenAndPutsStartUnderEnd)
     EXPECT_EQ(c.Command3->Caption(), "EXPLANATIONS");
 }
 
-TEST(Introduction, EveryScreenSizeLaysOutWithoutHarm)
+// Every control of a window has a place of its own size, none negative.
+void expectSound(surface::Form& form)
+{
+    for (const QWidget* widget : form.window()->findChildren<QWidget*>()) {
+        EXPECT_GE(widget->width(), 0);
+        EXPECT_GE(widget->height(), 0);
+    }
+}
+
+TEST(EveryScreen, AllFourWindowsLayOutAsTheirTablesGive)
 {
     const QSize screens[] = {{640, 480}, {1024, 768}, {1920, 1080}, {3840, 2160}, {768, 1024}};
     for (const QSize screen : screens) {
+        SCOPED_TRACE(std::to_string(screen.width()) + "x" + std::to_string(screen.height()));
         surface::SetScreenSizeForTesting(screen.width(), screen.height());
+        const float H = screen.height() * 15.0f;
+
         shell::StartUp();
         INTROD& introd = INTROD::instance();
         EXPECT_EQ(introd.Width(), screen.width() * 15.0f);
         EXPECT_EQ(introd.window()->frameGeometry().size(), screen);
-        INTROD::instance().Command3_Click();
+        EXPECT_EQ(introd.controls().Command2->Top(), 1932);
+        expectSound(introd);
+
+        introd.Command3_Click();
         EXPECT_EQ(EXPALANATIONS::instance().window()->frameGeometry().size(), screen);
+        EXPECT_EQ(EXPALANATIONS::instance().controls().Picture2->Left(), 13080);
+        expectSound(EXPALANATIONS::instance());
+
+        sorvel_kampyles::ShowLinearCase();
+        linear::aktinon_sxedio& sorvel = linear::aktinon_sxedio::instance();
+        const auto& l = sorvel.controls();
+        EXPECT_EQ(sorvel.window()->frameGeometry().size(), screen);
+        EXPECT_EQ(l.eikona->Width(), H);
+        EXPECT_EQ(l.eikona->Height(), H);
+        EXPECT_EQ(l.eikona->raster().image().width(), l.eikona->raster().image().height());
+        EXPECT_EQ(l.XRONOS->Left(), H);
+        EXPECT_EQ(l.Check2->Left(), H + 1230);
+        EXPECT_EQ(l.Command5->Top(), 5406);
+        EXPECT_EQ(l.VScroll1->Left(), H + 2682);
+        EXPECT_EQ(l.Label1->Top(), 8181);
+        expectSound(sorvel);
+
+        sorvel_kampyles::ShowSquareRootCase();
+        square_root::SQUARE_RIZA& riza = square_root::SQUARE_RIZA::instance();
+        const auto& q = riza.controls();
+        EXPECT_EQ(riza.window()->frameGeometry().size(), screen);
+        EXPECT_EQ(q.SOURA1->Width(), H);
+        EXPECT_EQ(q.SOURA1->Height(), H);
+        EXPECT_EQ(q.SOURA1->raster().image().width(), q.SOURA1->raster().image().height());
+        const surface::Control* column[] = {q.Command1.get(), q.Command2.get(), q.Command3.get(), q.Command4.get(),
+                                            q.Command5.get(), q.starttimer.get(), q.CONTINUETIME.get()};
+        for (int i = 0; i < 7; ++i) {
+            EXPECT_EQ(column[i]->Left(), H);
+            EXPECT_NEAR(column[i]->Top(), 2532 + i * H / 12, 0.01);
+            EXPECT_EQ(column[i]->Width(), H / 4);
+            EXPECT_EQ(column[i]->Height(), H / 12);
+        }
+        EXPECT_EQ(q.Picture1->Left(), H + 252);
+        EXPECT_EQ(q.Text1->Left(), H + 252 + 1935);
+        expectSound(riza);
     }
     surface::SetScreenSizeForTesting(1024, 768);
 }

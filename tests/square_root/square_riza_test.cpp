@@ -171,6 +171,7 @@ TEST_F(SquareRootWindow, LongAnimationStaysFiniteAndSilent)
         recorder.clear();
         form().Timer1_Timer();
         ASSERT_TRUE(support::AllFinite(recorder.ops())) << count;
+        ASSERT_EQ(support::StrayPixels(c().SOURA1->raster().image()), 0) << count;
     }
     EXPECT_EQ(form().TIMER_NOW, 400);
     EXPECT_TRUE(messages.messages.empty());

@@ -4,6 +4,9 @@
 #include "model_support.h"
 #include "surface/recording_canvas.h"
 
+#include <QImage>
+#include <set>
+
 #include <gtest/gtest.h>
 
 namespace support {
@@ -16,6 +19,20 @@ inline int LinearFrontCalls(const std::vector<Op>& ops)
     for (const Op& op : ops)
         lines += op.kind == Kind::Line && op.width == 5;
     return lines / 144;  // 2 passes × 72 segments while no point is invalid
+}
+
+// Pixels of colours the program never draws: garbage. The picture holds only its background, the
+// ForeColor of axes, dots and labels, and the colours the drawing procedures name.
+inline int StrayPixels(const QImage& picture)
+{
+    static const std::set<QRgb> palette{0xffffff, 0x000000, 0xff0000, 0xfafafa, 0x050505, 0x323232, 0x963796};
+    int stray = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+            stray += palette.count(row[x] & 0xffffff) == 0;
+    }
+    return stray;
 }
 
 }  // namespace support

@@ -6,25 +6,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-// The offscreen platform cannot stack windows; that is what it says on every Show, and only that.
-QtMessageHandler previousHandler = nullptr;
-
-void quietAboutRaising(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (message.contains(QStringLiteral("does not support raise")))
-        return;
-    if (previousHandler)
-        previousHandler(type, context, message);
-}
-
-}  // namespace
-
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    previousHandler = qInstallMessageHandler(quietAboutRaising);
     QApplication app(argc, argv);
     surface::SetScreenSizeForTesting(1024, 768);
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,0 +1,77 @@
+// Long animation runs of both case windows on their real pictures: drives the timers far beyond a
+// lesson and reports resident memory, messages and refused coordinates. Exits 1 on any of the latter.
+#include "linear/aktinon_sxedio.h"
+#include "square_root/square_riza.h"
+#include "surface/message_box.h"
+#include "surface/twips.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace {
+
+// Resident and peak resident memory of this process, in kilobytes.
+long statusField(const std::string& name)
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind(name + ":", 0) == 0)
+            return std::stol(line.substr(name.size() + 1));
+    return -1;
+}
+
+void report(const char* what)
+{
+    std::printf("%-44s VmRSS %7ld kB   VmHWM %7ld kB\n", what, statusField("VmRSS"), statusField("VmHWM"));
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    surface::SetScreenSizeForTesting(1920, 1080);
+    long messages = 0;
+    surface::SetMessageSink([&](const std::string&) { ++messages; });
+
+    sorvel_kampyles::ShowLinearCase();
+    linear::aktinon_sxedio& linear = linear::aktinon_sxedio::instance();
+    report("linear window open");
+    // Every tick from 0 to 5 s, then bursts of ticks every 5 s up to 100 s of animation time.
+    for (int tick = 0; tick < 5000; ++tick)
+        linear.Timer1_Timer();
+    report("linear after 5000 ticks (5 s)");
+    for (long long count = 10000; count <= 100000; count += 5000) {
+        linear.METRHTHS_LINEAR = count;
+        for (int tick = 0; tick < 20; ++tick)
+            linear.Timer1_Timer();
+    }
+    std::printf("linear time reached: %.3f s\n", linear.TIMER_NOW);
+    report("linear after bursts up to 100 s");
+
+    sorvel_kampyles::ShowSquareRootCase();
+    square_root::SQUARE_RIZA& square = square_root::SQUARE_RIZA::instance();
+    report("square-root window open");
+    for (int tick = 0; tick < 1000; ++tick)
+        square.Timer1_Timer();
+    report("square root after 1000 ticks (T = 20)");
+    for (long long count = 2500; count <= 20000; count += 2500) {
+        square.METRITIS_SQUARE = count;
+        for (int tick = 0; tick < 20; ++tick)
+            square.Timer1_Timer();
+    }
+    std::printf("square-root time reached: %.2f\n", square.TIMER_NOW);
+    report("square root after bursts up to T = 400");
+
+    const long long refused = linear.controls().eikona->raster().rejectedOperations() +
+                              square.controls().SOURA1->raster().rejectedOperations();
+    std::printf("messages: %ld, refused coordinates: %lld\n", messages, refused);
+    surface::Form::DestroyAll();
+    return messages == 0 && refused == 0 ? 0 : 1;
+}
