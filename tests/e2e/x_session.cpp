@@ -101,6 +101,16 @@ void XSession::Click(int x, int y)
     RunOn(display_, "xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) + " click 1");
 }
 
+void XSession::Type(const std::string& text)
+{
+    RunOn(display_, "xdotool type --delay 20 '" + text + "'");
+}
+
+void XSession::Raise(const std::string& title)
+{
+    RunOn(display_, "xdotool search --onlyvisible --name '^" + title + "$' windowraise");
+}
+
 bool XSession::WaitForWindow(const std::string& title, double seconds)
 {
     const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);

@@ -24,6 +24,10 @@ public:
     bool ProgramRunning();
 
     void Click(int x, int y);
+    // Types text into the window that has the keyboard focus.
+    void Type(const std::string& text);
+    // Puts the window of this title in front, as a user switching windows does.
+    void Raise(const std::string& title);
     // Waits until a window with this title is mapped (or the time is up).
     bool WaitForWindow(const std::string& title, double seconds);
     QImage Screenshot();
