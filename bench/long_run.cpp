@@ -1,5 +1,6 @@
 // Long animation runs of both case windows on their real pictures: drives the timers far beyond a
-// lesson and reports resident memory, messages and refused coordinates. Exits 1 on any of the latter.
+// lesson and reports resident memory, the cost of a tick (window layout included), messages and
+// refused coordinates. Exits 1 on a message or a refused coordinate.
 #include "linear/aktinon_sxedio.h"
 #include "square_root/square_riza.h"
 #include "surface/message_box.h"
@@ -7,6 +8,7 @@
 
 #include <QApplication>
 
+#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -21,6 +23,11 @@ long statusField(const std::string& name)
         if (line.rfind(name + ":", 0) == 0)
             return std::stol(line.substr(name.size() + 1));
     return -1;
+}
+
+double millisecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 
 void report(const char* what)
@@ -49,8 +56,11 @@ int main(int argc, char** argv)
     report("linear after 5000 ticks (5 s)");
     for (long long count = 10000; count <= 100000; count += 5000) {
         linear.METRHTHS_LINEAR = count;
+        const auto start = std::chrono::steady_clock::now();
         for (int tick = 0; tick < 20; ++tick)
             linear.Timer1_Timer();
+        if (count % 30000 == 10000)
+            std::printf("linear tick at %5.1f s: %6.2f ms\n", count / 1000.0, millisecondsSince(start) / 20);
     }
     std::printf("linear time reached: %.3f s\n", linear.TIMER_NOW);
     report("linear after bursts up to 100 s");
@@ -63,8 +73,11 @@ int main(int argc, char** argv)
     report("square root after 1000 ticks (T = 20)");
     for (long long count = 2500; count <= 20000; count += 2500) {
         square.METRITIS_SQUARE = count;
+        const auto start = std::chrono::steady_clock::now();
         for (int tick = 0; tick < 20; ++tick)
             square.Timer1_Timer();
+        if (count % 7500 == 5000)
+            std::printf("square-root tick at T = %5.1f: %6.2f ms\n", count / 50.0, millisecondsSince(start) / 20);
     }
     std::printf("square-root time reached: %.2f\n", square.TIMER_NOW);
     report("square root after bursts up to T = 400");

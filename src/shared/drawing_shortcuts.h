@@ -58,13 +58,16 @@ void ComputeThenDrawInOrder(std::size_t count, Compute compute, Draw draw)
             while (computeOne()) {
             }
         });
+        struct Join {  // also when a draw throws: a thread left unjoined ends the program
+            std::thread& thread;
+            ~Join() { thread.join(); }
+        } join{helper};
         for (std::size_t i = 0; i < n; ++i) {
             while (!ready[i].load(std::memory_order_acquire))
                 if (!computeOne())
                     std::this_thread::yield();  // the helper is finishing this very item
             draw(begin + i, items[i]);
         }
-        helper.join();
     }
 }
 

@@ -20,16 +20,25 @@ std::set<Timer*>& allTimers()
 }  // namespace
 
 Timer::Timer(QObject* owner, int interval, bool enabled, std::function<void()> onTick)
-    : QObject(owner), interval_(interval)
+    : QObject(owner), interval_(interval), onTick_(std::move(onTick))
 {
     allTimers().insert(this);
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(TickPeriodMs(interval));
-    connect(&timer_, &QTimer::timeout, this, [this, tick = std::move(onTick)] {
-        if (enabled_ && tick)
-            tick();
-    });
+    connect(&timer_, &QTimer::timeout, this, &Timer::Tick);
     SetEnabled(enabled);
+}
+
+void Timer::Tick()
+{
+    static bool ticking = false;
+    if (!enabled_ || !onTick_ || ticking)
+        return;
+    ticking = true;
+    struct Done {
+        ~Done() { ticking = false; }
+    } done;
+    onTick_();
 }
 
 Timer::~Timer()

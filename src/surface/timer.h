@@ -18,6 +18,11 @@ public:
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
 
+    // What a tick of the clock does: runs the handler while enabled, unless a tick handler of any
+    // timer is still running. A modal message box shown during a tick runs the event loop inside
+    // it, and a tick must never interrupt a handler.
+    void Tick();
+
     // Stops every timer of the program, for End.
     static void StopAll();
 
@@ -28,6 +33,7 @@ public:
 private:
     int interval_;
     bool enabled_ = false;
+    std::function<void()> onTick_;
     QTimer timer_;
 };
 
