@@ -40,7 +40,6 @@ constexpr std::array<Sweep, 4> kSweeps{{
 struct SweepAngle {
     LinearRay ray;
     double kX = 0;   // k·X
-    double C = 0;
 };
 
 SweepAngle makeAngle(const Sweep& sweep, int i, double v0, double k)
@@ -48,9 +47,8 @@ SweepAngle makeAngle(const Sweep& sweep, int i, double v0, double k)
     const int F = sweep.from + i * sweep.step;
     SweepAngle angle;
     angle.ray = MakeLinearRay(v0, (F * PI_VALUE) / 180);
-    const double X = sweep.negateX ? -std::sin(angle.ray.A) / v0 : std::sin(angle.ray.A) / v0;
-    angle.kX = k * X;
-    angle.C = std::sqrt(1 - (X * v0) * (X * v0));
+    // X = ±sin(A)/v0 is ±P, and C = √(1 − (X·v0)²) is the ray's C0 whatever the sign.
+    angle.kX = k * (sweep.negateX ? -angle.ray.P : angle.ray.P);
     return angle;
 }
 
@@ -96,7 +94,8 @@ void ComputeLinearFront(double tau, double v0, double k, LinearFront& front)
             const SweepAngle& angle = table ? (*table)[s][i] : (fresh = makeAngle(sweep, i, v0, k));
             LinearFront::Point& point = front.sweeps[s][i];
             point.Z = table ? LinearRayXWith(angle.ray, tau, k, decay) : LinearRayX(tau, v0, k, angle.ray.A);
-            const double u = sweep.subtract ? angle.C - angle.kX * point.Z : angle.C + angle.kX * point.Z;
+            const double C = angle.ray.C0;
+            const double u = sweep.subtract ? C - angle.kX * point.Z : C + angle.kX * point.Z;
             // Once a ray has turned vertical on the zero-speed line rounding can make 1 − u² a hair
             // negative; that point is still good. Only a real overshoot is invalid.
             point.valid = 1 - u * u > kRoundingRadicand;

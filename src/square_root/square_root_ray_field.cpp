@@ -6,7 +6,6 @@
 #include "shared/module_values.h"
 #include "square_root/square_root_rays.h"
 
-#include <cmath>
 
 namespace sorvel_kampyles {
 namespace {
@@ -29,11 +28,11 @@ void DrawSquareRootRayField(surface::Canvas& SOURA1, double A)
     const double pi = PI_VALUE;
     for (int k = 0; k <= 180; k += 5) {
         const double theta0 = k * pi / 180;
-        const double a = std::sin(theta0) / std::sqrt(A);
         const bool vertical = k == 0 || k == 180;
-        const double tEnd = vertical ? kVerticalEndTime : 2 * (pi - theta0) / (kBeta * a);
-        // The ray's constants serve every sample; the points are bit for bit those of the ray functions.
+        // The ray's constants serve every sample; the points are bit for bit those of the ray
+        // functions, and its end time is 2·(π − θ0)/(β·a).
         const SquareRootRay ray = vertical ? SquareRootRay{} : MakeSquareRootRay(A, kBeta, theta0);
+        const double tEnd = vertical ? kVerticalEndTime : ray.tEnd;
         double xp = 0, yp = 0;
         for (double t = 0; t <= kLastSample; t += kDotInterval) {
             if (t > tEnd)

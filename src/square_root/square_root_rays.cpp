@@ -27,10 +27,10 @@ SquareRootRay MakeSquareRootRay(double A, double beta, double theta0)
     ray.theta0 = theta0;
     ray.pi = PI_VALUE;
     const double pi = ray.pi;
-    ray.a = std::sin(theta0) / std::sqrt(A);
-    ray.K = 1 / (beta * ray.a * ray.a);
-    ray.cos0 = std::cos(theta0);
     ray.sin0 = std::sin(theta0);
+    ray.cos0 = std::cos(theta0);
+    ray.a = ray.sin0 / std::sqrt(A);
+    ray.K = 1 / (beta * ray.a * ray.a);
     ray.tTurn = 2 * (pi / 2 - theta0) / (beta * ray.a);
     ray.tBack = 2 * (pi - 2 * theta0) / (beta * ray.a);
     ray.tEnd = 2 * (pi - theta0) / (beta * ray.a);
