@@ -3,6 +3,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 QPainterCanvas::QPainterCanvas(int pixels) : image_(pixels, pixels, QImage::Format_RGB32)
 {
     image_.fill(Qt::white);
@@ -32,4 +35,12 @@ void QPainterCanvas::Line(float x1, float y1, float x2, float y2, std::optional<
 void QPainterCanvas::PSet(float x, float y, std::optional<surface::Rgb> colour)
 {
     Line(x, y, x, y, colour);
+}
+
+std::optional<surface::UserBox> QPainterCanvas::Reach(int width) const
+{
+    const double unitsPerPixel = (right_ - left_) / image_.width();
+    const double margin = (width / 2.0 + 2) * std::fabs(unitsPerPixel);
+    return surface::UserBox{std::min(left_, right_) - margin, std::min(top_, bottom_) - margin,
+                            std::max(left_, right_) + margin, std::max(top_, bottom_) + margin};
 }

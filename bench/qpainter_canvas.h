@@ -18,6 +18,8 @@ public:
     int DrawWidth() const override { return width_; }
     void SetCurrentX(float) override {}
     void SetCurrentY(float) override {}
+    // The same reach as the raster canvas's, so that both are handed the same operations.
+    std::optional<surface::UserBox> Reach(int width) const override;
 
 private:
     QPointF map(float x, float y) const;

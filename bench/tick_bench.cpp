@@ -11,6 +11,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -45,21 +46,21 @@ void linearTick(benchmark::State& state, bool raster, int pixels, double seconds
 }
 
 // A square-root tick at time T: 50 ticks to the time unit; the field is redrawn on every tick.
-void squareRootTick(benchmark::State& state, bool raster, int pixels, double T)
+void squareRootTick(benchmark::State& state, bool raster, int pixels, double T, double A)
 {
     auto canvas = makeCanvas(raster, pixels);
     const long count = static_cast<long>(T * 50 + 0.5);
     for (long tick = count - kReplayedTicks; tick < count; ++tick) {
-        MoveSquareRootTrain(*canvas, (tick - 1) / 50.0, tick / 50.0, 1000, 40);
-        DrawSquareRootRayField(*canvas, 1000);
+        MoveSquareRootTrain(*canvas, (tick - 1) / 50.0, tick / 50.0, A, 40);
+        DrawSquareRootRayField(*canvas, A);
     }
     for (auto _ : state) {
-        MoveSquareRootTrain(*canvas, (count - 1) / 50.0, count / 50.0, 1000, 40);
-        DrawSquareRootRayField(*canvas, 1000);
+        MoveSquareRootTrain(*canvas, (count - 1) / 50.0, count / 50.0, A, 40);
+        DrawSquareRootRayField(*canvas, A);
     }
 }
 
-// Collects the medians so that the two canvases can be set side by side after the run.
+// Collects the medians so that the two canvases and the times can be set side by side after the run.
 class TableReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
@@ -72,30 +73,41 @@ public:
     std::map<std::string, double> medians;
 };
 
+struct Row {
+    std::string name;
+    std::string shortRow;  // the row at a short time of the same case, for the ratio
+};
+
+void add(std::vector<Row>& rows, const std::string& name, const std::string& shortRow,
+         const std::function<void(benchmark::State&, bool)>& tick)
+{
+    rows.push_back({name, shortRow});
+    for (const bool raster : {true, false})
+        benchmark::RegisterBenchmark((name + (raster ? " raster" : " qpainter")).c_str(),
+                                     [=](benchmark::State& s) { tick(s, raster); })
+            ->Unit(benchmark::kMillisecond);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    std::vector<std::string> cases;
+    std::vector<Row> rows;
     for (const int pixels : {768, 2160}) {
-        for (const double seconds : {1.0, 2.3, 10.0}) {
-            const std::string name = "linear t=" + std::to_string(seconds).substr(0, 4) + " " + std::to_string(pixels);
-            cases.push_back(name);
-            for (const bool raster : {true, false})
-                benchmark::RegisterBenchmark((name + (raster ? " raster" : " qpainter")).c_str(),
-                                             [=](benchmark::State& s) { linearTick(s, raster, pixels, seconds); })
-                    ->Unit(benchmark::kMillisecond);
-        }
-        for (const double T : {2.0, 10.0, 30.0}) {
-            const std::string name = "sqrt T=" + std::to_string(static_cast<int>(T)) + " " + std::to_string(pixels);
-            cases.push_back(name);
-            for (const bool raster : {true, false})
-                benchmark::RegisterBenchmark((name + (raster ? " raster" : " qpainter")).c_str(),
-                                             [=](benchmark::State& s) { squareRootTick(s, raster, pixels, T); })
-                    ->Unit(benchmark::kMillisecond);
-        }
+        const std::string size = " " + std::to_string(pixels);
+        for (const int seconds : {1, 100, 1000})
+            add(rows, "linear t=" + std::to_string(seconds) + size, "linear t=1" + size,
+                [=](benchmark::State& s, bool raster) { linearTick(s, raster, pixels, seconds); });
+        for (const int A : {1000, 5000})
+            for (const int T : {10, 400, 3000}) {
+                if (A == 5000 && T == 400)
+                    continue;
+                const std::string medium = " A=" + std::to_string(A);
+                add(rows, "sqrt T=" + std::to_string(T) + medium + size, "sqrt T=10" + medium + size,
+                    [=](benchmark::State& s, bool raster) { squareRootTick(s, raster, pixels, T, A); });
+            }
     }
     std::vector<char*> args(argv, argv + argc);
     std::string repetitions = "--benchmark_repetitions=5";
@@ -107,12 +119,14 @@ int main(int argc, char** argv)
     TableReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
-    std::printf("\n%-22s %14s %14s %8s\n", "tick", "raster (ms)", "qpainter (ms)", "ratio");
-    for (const std::string& name : cases) {
-        const double fast = reporter.medians[name + " raster"];
-        const double slow = reporter.medians[name + " qpainter"];
-        if (fast > 0 && slow > 0)
-            std::printf("%-22s %14.3f %14.3f %8.1f\n", name.c_str(), fast, slow, slow / fast);
+    std::printf("\n%-26s %12s %14s %10s %14s\n", "tick", "raster (ms)", "qpainter (ms)", "qp/raster", "vs short time");
+    for (const Row& row : rows) {
+        const double fast = reporter.medians[row.name + " raster"];
+        const double slow = reporter.medians[row.name + " qpainter"];
+        const double shortTime = reporter.medians[row.shortRow + " raster"];
+        if (fast > 0 && slow > 0 && shortTime > 0)
+            std::printf("%-26s %12.3f %14.3f %10.1f %14.2f\n", row.name.c_str(), fast, slow, slow / fast,
+                        fast / shortTime);
     }
     benchmark::Shutdown();
     return 0;

@@ -3,7 +3,6 @@
 
 #include "linear/linear_rays.h"
 #include "shared/clipped_drawing.h"
-#include "shared/drawing_shortcuts.h"
 #include "shared/module_values.h"
 #include "surface/format.h"
 #include "surface/message_box.h"
@@ -30,10 +29,10 @@ struct Sweep {
 
 // Sweeps 1 and 3 meet at the horizontal ray F = 90 and close the right half; 2 and 4 the left.
 constexpr std::array<Sweep, 4> kSweeps{{
-    {5, 5, true, false, false, nullptr, false},
-    {-5, -5, true, false, false, "X= ", false},
-    {175, -5, false, true, false, " F>90 X= ", true},
-    {-175, 5, false, false, true, " F<-90 X= ", true},
+    {5, 5, LinearFront::kStartsAtTop[0], false, false, nullptr, false},
+    {-5, -5, LinearFront::kStartsAtTop[1], false, false, "X= ", false},
+    {175, -5, LinearFront::kStartsAtTop[2], true, false, " F>90 X= ", true},
+    {-175, 5, LinearFront::kStartsAtTop[3], false, true, " F<-90 X= ", true},
 }};
 
 // What a sweep needs of one start angle; depends on the angle and the medium only, never on the time.
@@ -55,7 +54,7 @@ SweepAngle makeAngle(const Sweep& sweep, int i, double v0, double k)
 using AngleTable = std::array<std::array<SweepAngle, kAnglesPerSweep>, kSweeps.size()>;
 
 // The table is rebuilt only when the medium or PI_VALUE changes; for the same inputs it holds bit
-// for bit what computing each angle afresh gives. Built on the calling thread before any helper reads it.
+// for bit what computing each angle afresh gives.
 const AngleTable& angleTable(double v0, double k)
 {
     static AngleTable table;
@@ -73,15 +72,9 @@ const AngleTable& angleTable(double v0, double k)
 
 }  // namespace
 
-void PrepareLinearFronts(double v0, double k)
-{
-    if (Shortcuts().hoisting)
-        angleTable(v0, k);
-}
-
 void ComputeLinearFront(double tau, double v0, double k, LinearFront& front)
 {
-    const AngleTable* table = Shortcuts().hoisting ? &angleTable(v0, k) : nullptr;
+    const AngleTable& table = angleTable(v0, k);
     // Where the rays sent straight up and straight down are; the exponential that would overflow
     // belongs to a point far outside the picture, which the clipping drops.
     front.yUp = (v0 / k) * (1 - std::exp((-k) * tau));
@@ -90,25 +83,23 @@ void ComputeLinearFront(double tau, double v0, double k, LinearFront& front)
     for (std::size_t s = 0; s < kSweeps.size(); ++s) {
         const Sweep& sweep = kSweeps[s];
         for (int i = 0; i < kAnglesPerSweep; ++i) {
-            SweepAngle fresh;
-            const SweepAngle& angle = table ? (*table)[s][i] : (fresh = makeAngle(sweep, i, v0, k));
+            const SweepAngle& angle = table[s][i];
             LinearFront::Point& point = front.sweeps[s][i];
-            point.Z = table ? LinearRayXWith(angle.ray, tau, k, decay) : LinearRayX(tau, v0, k, angle.ray.A);
+            point.Z = LinearRayXWith(angle.ray, tau, k, decay);
             const double C = angle.ray.C0;
             const double u = sweep.subtract ? C - angle.kX * point.Z : C + angle.kX * point.Z;
             // Once a ray has turned vertical on the zero-speed line rounding can make 1 − u² a hair
             // negative; that point is still good. Only a real overshoot is invalid.
             point.valid = 1 - u * u > kRoundingRadicand;
             if (point.valid)
-                point.T = (table ? LinearRayYWith(angle.ray, point.Z, v0, k) : LinearRayY(point.Z, v0, k, angle.ray.A))
-                              .value_or(0);
+                point.T = LinearRayYWith(angle.ray, point.Z, v0, k).value_or(0);
         }
     }
 }
 
 void DrawLinearFront(surface::Canvas& eikona, const LinearFront& front, surface::Rgb colour, double& lastHeight)
 {
-    eikona.SetDrawWidth(5);
+    eikona.SetDrawWidth(kLinearFrontWidth);
     for (std::size_t s = 0; s < kSweeps.size(); ++s) {
         const Sweep& sweep = kSweeps[s];
         double R = 0;
@@ -127,7 +118,7 @@ void DrawLinearFront(surface::Canvas& eikona, const LinearFront& front, surface:
             ClippedLine(eikona, R, S, point.Z, point.T, colour);
             eikona.SetDrawWidth(2);
             ClippedPSet(eikona, R, S, kDotRed);
-            eikona.SetDrawWidth(5);
+            eikona.SetDrawWidth(kLinearFrontWidth);
             R = point.Z;
             S = point.T;
         }

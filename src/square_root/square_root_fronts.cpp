@@ -2,7 +2,6 @@
 #include "square_root/square_root_fronts.h"
 
 #include "shared/clipped_drawing.h"
-#include "shared/drawing_shortcuts.h"
 #include "shared/module_values.h"
 
 #include <cmath>
@@ -16,28 +15,19 @@ constexpr surface::Rgb kNearBlack{5, 5, 5};
 using Point = SquareRootFront::Point;
 
 // The point of the ray of k degrees at time T, or nothing once that ray has reached the zero-speed line.
-std::optional<Point> rayPoint(const SquareRootRayTable* rays, int k, double T, double A, double beta)
+std::optional<Point> rayPoint(const SquareRootRayTable& rays, int k, double T)
 {
-    if (rays) {
-        const SquareRootRay& ray = (*rays)[k];
-        if (T > ray.tEnd)
-            return std::nullopt;
-        const double y = SquareRootRayYWith(ray, T);
-        return Point{SquareRootRayXWith(ray, y, T).value_or(0), y};
-    }
-    const double theta0 = k * PI_VALUE / 180;
-    if (T > SquareRootEndTime(A, beta, theta0))
+    const SquareRootRay& ray = rays[k];
+    if (T > ray.tEnd)
         return std::nullopt;
-    const double y = SquareRootRayY(A, beta, theta0, T);
-    return Point{SquareRootRayX(A, beta, theta0, y, T).value_or(0), y};
+    const double y = SquareRootRayYWith(ray, T);
+    return Point{SquareRootRayXWith(ray, y, T).value_or(0), y};
 }
 
 }  // namespace
 
-const SquareRootRayTable* SquareRootRaysFor(double A, double beta)
+const SquareRootRayTable& SquareRootRaysFor(double A, double beta)
 {
-    if (!Shortcuts().hoisting)
-        return nullptr;
     static SquareRootRayTable table;
     static double keyA = std::nan(""), keyBeta = std::nan(""), keyPi = std::nan("");
     if (A != keyA || beta != keyBeta || PI_VALUE != keyPi) {
@@ -47,25 +37,23 @@ const SquareRootRayTable* SquareRootRaysFor(double A, double beta)
         keyBeta = beta;
         keyPi = PI_VALUE;
     }
-    return &table;
+    return table;
 }
 
-void ComputeSquareRootFront(const SquareRootRayTable* rays, double T, double A, double beta, SquareRootFront& front)
+void ComputeSquareRootFront(const SquareRootRayTable& rays, double T, double A, double beta, SquareRootFront& front)
 {
-    if (!rays)
-        PI_VALUE = ComputedPi();
     front.top = SquareRootVerticalY(A, beta, T, 1);
     // The straight-down ray has arrived on the zero-speed line once T > 2·√A/β and stays there.
     front.bottom = T > 2 * std::sqrt(A) / beta ? -A / beta : SquareRootVerticalY(A, beta, T, -1);
     for (int k = 1; k <= 90; ++k)
-        front.upper[k - 1] = rayPoint(rays, k, T, A, beta);
+        front.upper[k - 1] = rayPoint(rays, k, T);
     for (int k = 179; k >= 91; --k)
-        front.lower[179 - k] = rayPoint(rays, k, T, A, beta);
+        front.lower[179 - k] = rayPoint(rays, k, T);
 }
 
 void DrawSquareRootFront(surface::Canvas& SOURA1, const SquareRootFront& front, surface::Rgb colour)
 {
-    SOURA1.SetDrawWidth(5);
+    SOURA1.SetDrawWidth(kSquareRootFrontWidth);
     Point P{0, front.top};
     Point Q = P;
     for (const auto& point : front.upper) {
@@ -85,7 +73,7 @@ void DrawSquareRootFront(surface::Canvas& SOURA1, const SquareRootFront& front, 
         ClippedLine(SOURA1, Q.x, Q.y, -point->x, point->y, colour);
         SOURA1.SetDrawWidth(2);
         ClippedPSet(SOURA1, P.x, P.y, kDotRed);
-        SOURA1.SetDrawWidth(5);
+        SOURA1.SetDrawWidth(kSquareRootFrontWidth);
         P = *point;
         Q = {-point->x, point->y};
     }
@@ -95,7 +83,7 @@ void DrawSquareRootFronts(surface::Canvas& SOURA1, double t1, double t2, double 
                           int green, int blue)
 {
     PI_VALUE = ComputedPi();
-    const SquareRootRayTable* rays = SquareRootRaysFor(A, beta);
+    const SquareRootRayTable& rays = SquareRootRaysFor(A, beta);
     SquareRootFront front;
     ComputeSquareRootFront(rays, t1, A, beta, front);
     DrawSquareRootFront(SOURA1, front, surface::Rgb{red, green, blue});

@@ -9,14 +9,17 @@
 
 namespace sorvel_kampyles {
 
+// Width of a front's polyline in pixels; its red dots are narrower.
+inline constexpr int kSquareRootFrontWidth = 5;
+
 // Draws the front of time t1 in RGB(red, green, blue), then that of t2 in RGB(5, 5, 5): an
 // upper branch through the rays of 1° to 90° and a lower one through 179° to 91°, mirrored,
 // leaving out rays that have already ended. Leaves DrawWidth at 1.
 void DrawSquareRootFronts(surface::Canvas& SOURA1, double t1, double t2, double A, double beta, int red,
                           int green, int blue);
 
-// The points of one front, computed apart from its drawing so that a whole train can be
-// computed first (on two threads) and drawn after.
+// The points of one front, computed apart from its drawing so that the train can judge a front
+// before it draws it.
 struct SquareRootFront {
     struct Point {
         double x, y;
@@ -30,12 +33,10 @@ struct SquareRootFront {
 // The rays of 1° to 179° for one medium, index = degrees.
 using SquareRootRayTable = std::array<SquareRootRay, 180>;
 
-// The table for this medium and the present PI_VALUE, or nullptr while hoisting is off. Made on
-// the calling thread; reading it from others is safe until the next call.
-const SquareRootRayTable* SquareRootRaysFor(double A, double beta);
+// The table for this medium and the present PI_VALUE, kept until either changes.
+const SquareRootRayTable& SquareRootRaysFor(double A, double beta);
 
-// Sets PI_VALUE first, as the drawing does.
-void ComputeSquareRootFront(const SquareRootRayTable* rays, double T, double A, double beta, SquareRootFront& front);
+void ComputeSquareRootFront(const SquareRootRayTable& rays, double T, double A, double beta, SquareRootFront& front);
 
 // Draws one front: two 5-pixel branches and their mirror images, red dots on the lower right.
 void DrawSquareRootFront(surface::Canvas& SOURA1, const SquareRootFront& front, surface::Rgb colour);

@@ -2,7 +2,6 @@
 #include "square_root/square_root_ray_field.h"
 
 #include "shared/clipped_drawing.h"
-#include "shared/drawing_shortcuts.h"
 #include "shared/module_values.h"
 #include "square_root/square_root_rays.h"
 
@@ -40,12 +39,9 @@ void DrawSquareRootRayField(surface::Canvas& SOURA1, double A)
             double x = 0, y;
             if (vertical) {
                 y = SquareRootVerticalY(A, kBeta, t, k == 0 ? 1 : -1);
-            } else if (Shortcuts().hoisting) {
+            } else {
                 y = SquareRootRayYWith(ray, t);
                 x = SquareRootRayXWith(ray, y, t).value_or(0);
-            } else {
-                y = SquareRootRayY(A, kBeta, theta0, t);
-                x = SquareRootRayX(A, kBeta, theta0, y, t).value_or(0);
             }
             SOURA1.SetDrawWidth(3);
             ClippedPSet(SOURA1, x, y);

@@ -3,7 +3,10 @@
 
 #include "shared/front_train.h"
 #include "shared/module_values.h"
+#include "square_root/square_root_front_sight.h"
 #include "square_root/square_root_fronts.h"
+
+#include <optional>
 
 namespace sorvel_kampyles {
 
@@ -11,15 +14,22 @@ void MoveSquareRootTrain(surface::Canvas& SOURA1, double previous, double now, d
 {
     // Each front is one call of DrawSquareRootFronts: faded at its old age, then in near-black at its new one.
     PI_VALUE = ComputedPi();
-    const SquareRootRayTable* rays = SquareRootRaysFor(A, beta);
-    MoveTrain<SquareRootFront>(
-        previous, now, kSquareRootFrontSpacing,
-        [&](double T, SquareRootFront& front) { ComputeSquareRootFront(rays, T, A, beta, front); },
-        [&](const SquareRootFront& front, bool isNew) {
-            DrawSquareRootFront(SOURA1, front, isNew ? surface::Rgb{5, 5, 5} : surface::Rgb{250, 250, 250});
-            if (isNew)
-                SOURA1.SetDrawWidth(1);
-        });
+    static OutOfSightAge outOfSight;
+    const double lastAge = outOfSight.For(SOURA1, kSquareRootFrontWidth, {A, beta, PI_VALUE},
+                                          [&](const surface::UserBox& reach) { return SquareRootFrontsOutOfSight(A, beta, reach); });
+    const SquareRootRayTable& rays = SquareRootRaysFor(A, beta);
+    SquareRootFront front;
+    const auto drawPass = [&](std::optional<double> age, surface::Rgb colour) {
+        if (!age)
+            return;
+        ComputeSquareRootFront(rays, *age, A, beta, front);
+        DrawSquareRootFront(SOURA1, front, colour);
+    };
+    MoveTrain(SOURA1, previous, now, kSquareRootFrontSpacing, lastAge,
+              [&](std::optional<double> fading, std::optional<double> drawn) {
+                  drawPass(fading, surface::Rgb{250, 250, 250});
+                  drawPass(drawn, surface::Rgb{5, 5, 5});
+              });
 }
 
 }  // namespace sorvel_kampyles

@@ -11,6 +11,12 @@ struct Rgb {
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
+// A rectangle in user units: left < right and bottom < top whatever way the scale runs.
+struct UserBox {
+    double left = 0, bottom = 0, right = 0, top = 0;
+    friend bool operator==(const UserBox&, const UserBox&) = default;
+};
+
 class Canvas {
 public:
     virtual ~Canvas() = default;
@@ -23,6 +29,9 @@ public:
     virtual int DrawWidth() const = 0;
     virtual void SetCurrentX(float x) = 0;
     virtual void SetCurrentY(float y) = 0;
+    // The region beyond which nothing drawn `width` pixels wide can change a pixel; empty where
+    // the canvas has no pixels and every operation counts, as for a recorder.
+    virtual std::optional<UserBox> Reach(int /*width*/) const { return std::nullopt; }
 };
 
 }  // namespace surface

@@ -76,6 +76,27 @@ void RasterCanvas::SetDrawWidth(int pixels)
     updatePen();
 }
 
+int RasterCanvas::devicePixelsOf(int width) const
+{
+    return std::max(1, static_cast<int>(std::lround(std::max(1, width) * dpr_)));
+}
+
+UserBox RasterCanvas::reachOf(int devicePixels) const
+{
+    // A capsule covers pixel centres within half its width of the segment, and snapping moves an
+    // end by at most one pixel; one more pixel out, so that rounding in the mapping can never
+    // make this box drop what would cover a pixel. Taken back to user units.
+    const double margin = devicePixels / 2.0 + 2;
+    const QPointF a = ToUser(-margin, -margin);
+    const QPointF b = ToUser(image_.width() + margin, image_.height() + margin);
+    return {std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::max(a.x(), b.x()), std::max(a.y(), b.y())};
+}
+
+std::optional<UserBox> RasterCanvas::Reach(int width) const
+{
+    return reachOf(devicePixelsOf(width));
+}
+
 void RasterCanvas::updatePen()
 {
     // The drawing procedures switch between two or three widths at every point, so what a width
@@ -85,16 +106,8 @@ void RasterCanvas::updatePen()
         pen_ = pens_[slot];
         return;
     }
-    pen_.devicePixels = std::max(1, static_cast<int>(std::lround(drawWidth_ * dpr_)));
-    // The device box outside which fill() drops an operation, one more pixel out so that rounding
-    // in the mapping can never make this test drop what fill() would keep, taken back to user units.
-    const double margin = pen_.devicePixels / 2.0 + 2;
-    const QPointF a = ToUser(-margin, -margin);
-    const QPointF b = ToUser(image_.width() + margin, image_.height() + margin);
-    pen_.left = std::min(a.x(), b.x());
-    pen_.right = std::max(a.x(), b.x());
-    pen_.bottom = std::min(a.y(), b.y());
-    pen_.top = std::max(a.y(), b.y());
+    pen_.devicePixels = devicePixelsOf(drawWidth_);
+    pen_.reach = reachOf(pen_.devicePixels);
     pen_.valid = true;
     if (slot < pens_.size())
         pens_[slot] = pen_;
@@ -116,8 +129,9 @@ QPointF RasterCanvas::ToUser(double deviceX, double deviceY) const
 
 bool RasterCanvas::outsideInUserUnits(double x1, double y1, double x2, double y2) const
 {
-    return culling_ && (std::max(x1, x2) < pen_.left || std::min(x1, x2) > pen_.right ||
-                        std::max(y1, y2) < pen_.bottom || std::min(y1, y2) > pen_.top);
+    const UserBox& reach = pen_.reach;
+    return std::max(x1, x2) < reach.left || std::min(x1, x2) > reach.right || std::max(y1, y2) < reach.bottom ||
+           std::min(y1, y2) > reach.top;
 }
 
 std::uint32_t RasterCanvas::pixelOf(const std::optional<Rgb>& colour) const
@@ -157,15 +171,6 @@ void RasterCanvas::fill(double x1, double y1, double x2, double y2, std::uint32_
     const int width = pen_.devicePixels;
     const int w = image_.width();
     const int h = image_.height();
-    // An operation wholly outside the picture is dropped before any pixel work. The margin is the
-    // pen's half width plus the one pixel by which snapping can move an end, so nothing that would
-    // cover a pixel is ever dropped: the picture is the same with culling off.
-    if (culling_) {
-        const double margin = width / 2.0 + 1;
-        if (std::max(x1, x2) < -margin || std::min(x1, x2) > w + margin || std::max(y1, y2) < -margin ||
-            std::min(y1, y2) > h + margin)
-            return;
-    }
     // Device coordinates of a far point can exceed any integer; cut the segment to a box far
     // beyond the picture first (the pixels inside stay the same), where row arithmetic is exact.
     const double limit = 1e7;

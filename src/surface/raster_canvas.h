@@ -45,14 +45,15 @@ public:
     // Drawing operations refused because a coordinate was not finite.
     long long rejectedOperations() const { return rejected_; }
 
-    // Culling of operations wholly outside the picture; switched off only to prove it changes nothing.
-    void SetCulling(bool on) { culling_ = on; }
+    std::optional<UserBox> Reach(int width) const override;
 
 private:
     void fill(double x1, double y1, double x2, double y2, std::uint32_t pixel);
     std::uint32_t pixelOf(const std::optional<Rgb>& colour) const;
     void updatePen();
     void forgetPens();
+    int devicePixelsOf(int width) const;
+    UserBox reachOf(int devicePixels) const;
     QPointF ToUser(double deviceX, double deviceY) const;
     bool outsideInUserUnits(double x1, double y1, double x2, double y2) const;
     void notify();
@@ -69,12 +70,11 @@ private:
     QFont font_;
     std::function<void()> changed_;
     long long rejected_ = 0;
-    bool culling_ = true;
-    // What the present DrawWidth needs: its width in device pixels, and the culling box in user
-    // units, a cheap first test that needs no mapping to device pixels.
+    // What the present DrawWidth needs: its width in device pixels, and its reach in user units,
+    // outside which an operation is dropped before it is mapped to device pixels.
     struct Pen {
         int devicePixels = 1;
-        double left = 0, right = 0, bottom = 0, top = 0;
+        UserBox reach;
         bool valid = false;
     };
     Pen pen_;

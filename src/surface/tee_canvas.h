@@ -3,6 +3,8 @@
 
 #include "surface/canvas.h"
 
+#include <algorithm>
+
 namespace surface {
 
 class TeeCanvas : public Canvas {
@@ -40,6 +42,16 @@ public:
         second_.SetDrawWidth(pixels);
     }
     int DrawWidth() const override { return first_.DrawWidth(); }
+    // What either canvas could show counts: an observer that records every operation sees them all.
+    std::optional<UserBox> Reach(int width) const override
+    {
+        const std::optional<UserBox> a = first_.Reach(width);
+        const std::optional<UserBox> b = second_.Reach(width);
+        if (!a || !b)
+            return std::nullopt;
+        return UserBox{std::min(a->left, b->left), std::min(a->bottom, b->bottom), std::max(a->right, b->right),
+                       std::max(a->top, b->top)};
+    }
     void SetCurrentX(float x) override
     {
         first_.SetCurrentX(x);
