@@ -13,4 +13,4 @@ install_missing() {
 }
 
 # What building the program needs.
-BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core)
+BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core)

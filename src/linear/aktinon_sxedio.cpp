@@ -70,6 +70,12 @@ void aktinon_sxedio::CreateControls(QWidget* window)
                                                       surface::ScrollRange{-900, 900, 1, 50, 0});
     c.Label1 = std::make_unique<surface::Label>(window, "Label1", TwipsRect{9960, 4320, 1335, 735});
     c.Timer1 = new surface::Timer(window, 1, true, [this] { Timer1_Timer(); });
+    c.eikona->SetAccessibleName("rays and wavefronts of the linear medium");
+    c.XRONOS->SetAccessibleName("time");
+    c.VScroll1->SetAccessibleName("start angle of the single ray");
+    surface::SetTabOrder({c.Option1.get(), c.Option2.get(), c.Check1.get(), c.XRONOS.get(), c.Check2.get(),
+                          c.Command1.get(), c.Command2.get(), c.Command3.get(), c.Command4.get(), c.Command5.get(),
+                          c.Command6.get(), c.VScroll1.get()});
 
     QObject::connect(c.Option1->button(), &QRadioButton::clicked, window, [this] { Option1_Click(); });
     QObject::connect(c.Option2->button(), &QRadioButton::clicked, window, [this] { Option2_Click(); });

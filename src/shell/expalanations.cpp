@@ -34,6 +34,9 @@ void EXPALANATIONS::CreateControls(QWidget* window)
     c.Picture2->box()->SetPicture(assets::LinearLawImage());
     c.Picture1 = std::make_unique<surface::Picture>(window, surface::TwipsRect{13080, 2520, 2055, 495});
     c.Picture1->box()->SetPicture(assets::SquareRootLawImage());
+    c.Text1->SetAccessibleName("theory");
+    c.Picture2->SetAccessibleName("formula of the speed linear in y");
+    c.Picture1->SetAccessibleName("formula of the speed as the square root of a linear function of y");
 }
 
 void EXPALANATIONS::Fill()

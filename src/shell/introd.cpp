@@ -36,6 +36,9 @@ void INTROD::CreateControls(QWidget* window)
     c.Picture2->box()->SetPicture(assets::LinearLawImage());
     c.Command2 = std::make_unique<surface::CommandButton>(window, "START", surface::TwipsRect{3600, 1680, 1575, 735});
     c.Command3 = std::make_unique<surface::CommandButton>(window, "EXPLANATIONS", surface::TwipsRect{3600, 2640, 2175, 1095});
+    c.Picture1->SetAccessibleName("formula of the speed as the square root of a linear function of y");
+    c.Picture2->SetAccessibleName("formula of the speed linear in y");
+    surface::SetTabOrder({c.Option1.get(), c.Option2.get(), c.Command1.get(), c.Command2.get(), c.Command3.get()});
 
     QObject::connect(c.Command1->button(), &QPushButton::clicked, window, [this] { Command1_Click(); });
     QObject::connect(c.Command2->button(), &QPushButton::clicked, window, [this] { Command2_Click(); });

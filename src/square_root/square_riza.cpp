@@ -61,6 +61,13 @@ void SQUARE_RIZA::CreateControls(QWidget* window)
     c.starttimer = std::make_unique<surface::OptionButton>(window, "start timer", TwipsRect{5760, 2040, 1575, 495}, false);
     c.CONTINUETIME = std::make_unique<surface::OptionButton>(window, "CONTINUE", TwipsRect{5640, 2640, 1575, 615}, false);
     c.Timer1 = new surface::Timer(window, 1, true, [this] { Timer1_Timer(); });
+    c.SOURA1->SetAccessibleName("rays and wavefronts of the square-root medium");
+    c.XRONOS->SetAccessibleName("time");
+    c.HScroll1->SetAccessibleName("A");
+    c.Picture1->SetAccessibleName("formula of the speed as the square root of a linear function of y");
+    c.Text1->SetAccessibleName("value of A");
+    surface::SetTabOrder({c.XRONOS.get(), c.Command1.get(), c.Command2.get(), c.Command3.get(), c.HScroll1.get(),
+                          c.Text1.get(), c.Command4.get(), c.Command5.get(), c.starttimer.get(), c.CONTINUETIME.get()});
 
     QObject::connect(c.XRONOS->bar(), &QScrollBar::valueChanged, window, [this] { XRONOS_Change(); });
     QObject::connect(c.HScroll1->bar(), &QScrollBar::valueChanged, window, [this] { HScroll1_Change(); });

@@ -3,6 +3,8 @@
 
 #include "surface/twips.h"
 
+#include <QKeyEvent>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
 
@@ -51,6 +53,21 @@ void Control::SetVisible(bool visible)
     widget_->setVisible(visible);
 }
 
+void Control::SetAccessibleName(const std::string& name)
+{
+    widget_->setAccessibleName(QString::fromStdString(name));
+}
+
+void SetTabOrder(std::initializer_list<const Control*> controls)
+{
+    const Control* previous = nullptr;
+    for (const Control* control : controls) {
+        if (previous)
+            QWidget::setTabOrder(previous->widget(), control->widget());
+        previous = control;
+    }
+}
+
 QString WrapCaption(const QString& caption, const QFontMetrics& metrics, int width)
 {
     QString text;
@@ -70,6 +87,7 @@ QString WrapCaption(const QString& caption, const QFontMetrics& metrics, int wid
 CaptionedControl::CaptionedControl(QAbstractButton* button, const std::string& caption, TwipsRect design)
     : Control(button, design), caption_(caption)
 {
+    SetAccessibleName(caption);  // the shown text may be broken into lines
     geometryChanged();  // the base could not reach this override while it was being built
 }
 
@@ -107,8 +125,65 @@ CheckBox::CheckBox(QWidget* parent, const std::string& caption, TwipsRect design
 {
 }
 
+namespace {
+
+// A scroll bar that a keyboard user can reach. The usual styles draw no focus on scroll bars, so
+// a focused one is framed in the highlight colour.
+class FocusScrollBar : public QScrollBar {
+public:
+    FocusScrollBar(Qt::Orientation orientation, QWidget* parent) : QScrollBar(orientation, parent)
+    {
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+protected:
+    // Up and Left lower the value, Down and Right raise it, whatever the orientation; Page Up and
+    // Page Down by a LargeChange; Home and End to Min and Max.
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            triggerAction(SliderSingleStepSub);
+            break;
+        case Qt::Key_Down:
+        case Qt::Key_Right:
+            triggerAction(SliderSingleStepAdd);
+            break;
+        case Qt::Key_PageUp:
+            triggerAction(SliderPageStepSub);
+            break;
+        case Qt::Key_PageDown:
+            triggerAction(SliderPageStepAdd);
+            break;
+        case Qt::Key_Home:
+            triggerAction(SliderToMinimum);
+            break;
+        case Qt::Key_End:
+            triggerAction(SliderToMaximum);
+            break;
+        default:
+            QScrollBar::keyPressEvent(event);
+            return;
+        }
+        event->accept();
+    }
+
+    void paintEvent(QPaintEvent* event) override
+    {
+        QScrollBar::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+};
+
+}  // namespace
+
 ScrollBar::ScrollBar(QWidget* parent, Qt::Orientation orientation, TwipsRect design, ScrollRange range)
-    : Control(new QScrollBar(orientation, parent), design)
+    : Control(new FocusScrollBar(orientation, parent), design)
 {
     bar()->setRange(range.min, range.max);
     bar()->setSingleStep(range.smallChange);

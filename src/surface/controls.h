@@ -38,6 +38,9 @@ public:
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
 
+    // What a screen reader says the control is, or sets.
+    void SetAccessibleName(const std::string& name);
+
     QWidget* widget() const { return widget_; }
 
 protected:
@@ -95,6 +98,8 @@ struct ScrollRange {
     int min, max, smallChange, largeChange, value;
 };
 
+// Takes the focus when clicked or tabbed to, moves with the arrow keys (SmallChange), Page Up and
+// Page Down (LargeChange), Home and End (Min, Max), and shows when it has the focus.
 class ScrollBar : public Control {
 public:
     ScrollBar(QWidget* parent, Qt::Orientation orientation, TwipsRect design, ScrollRange range);
@@ -140,5 +145,8 @@ public:
 private:
     std::unique_ptr<TeeCanvas> tee_;
 };
+
+// Tab and Shift+Tab visit these controls in this order (their TabIndex order).
+void SetTabOrder(std::initializer_list<const Control*> controls);
 
 }  // namespace surface

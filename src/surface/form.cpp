@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QWindow>
 
 #include <functional>
 #include <set>
@@ -21,10 +22,14 @@ std::set<Form*>& allForms()
     return forms;
 }
 
-// Tells its form when the user closes it by the frame.
+// Tells its form when the user closes it by the frame, and when the window manager's frame
+// around it becomes known or changes, since the form's size includes that frame.
 class FormWindow : public QWidget {
 public:
-    explicit FormWindow(std::function<void()> onClose) : onClose_(std::move(onClose)) {}
+    FormWindow(std::function<void()> onClose, std::function<void()> onFrameChange)
+        : onClose_(std::move(onClose)), onFrameChange_(std::move(onFrameChange))
+    {
+    }
 
 protected:
     void closeEvent(QCloseEvent* event) override
@@ -33,8 +38,24 @@ protected:
         onClose_();
     }
 
+    bool event(QEvent* event) override
+    {
+        const bool handled = QWidget::event(event);
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show) && windowHandle()) {
+            const QMargins frame = windowHandle()->frameMargins();
+            if (frame != frame_) {
+                frame_ = frame;
+                onFrameChange_();
+            }
+        }
+        return handled;
+    }
+
 private:
     std::function<void()> onClose_;
+    std::function<void()> onFrameChange_;
+    QMargins frame_;
 };
 
 }  // namespace
@@ -69,7 +90,7 @@ QWidget* Form::window()
 {
     if (window_)
         return window_;
-    auto* window = new FormWindow([this] { unload(); });
+    auto* window = new FormWindow([this] { unload(); }, [this] { place(); });
     window->setWindowTitle(QString::fromStdString(caption_));
     window_ = window;
     width_ = clientWidth_;
@@ -155,7 +176,11 @@ void Form::SetHeight(float twips)
 
 void Form::place()
 {
-    // Width and Height are the outer size: the frame the window manager adds is taken off the client.
+    // Width and Height are the outer size: the frame the window manager adds is taken off the
+    // client. The frame is known only once the window manager has framed the window, and the
+    // window calls this again then.
+    if (!window_)
+        return;
     const QSize frame = window_->frameGeometry().size() - window_->geometry().size();
     window_->move(ToPixels(left_), ToPixels(top_));
     window_->resize(std::max(1, ToPixels(width_) - frame.width()), std::max(1, ToPixels(height_) - frame.height()));
@@ -165,7 +190,7 @@ void Form::Show()
 {
     QWidget* w = window();
     w->show();
-    place();  // the frame is known once the window is shown: keep the outer size as set
+    place();
     // The offscreen platform of headless runs has no stacking to change, and says so on every raise.
     if (MayTakeFront() && QGuiApplication::platformName() != QStringLiteral("offscreen")) {
         w->raise();

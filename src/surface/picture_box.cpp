@@ -31,9 +31,25 @@ void PictureBox::resizeEvent(QResizeEvent* event)
     canvas_.Resize(size(), devicePixelRatioF());
 }
 
+void PictureBox::followDevicePixelRatio()
+{
+    // A window moved to a screen of another ratio: carry the picture over at the new ratio, so
+    // that what is drawn from now on is crisp there.
+    if (devicePixelRatioF() != canvas_.image().devicePixelRatioF())
+        canvas_.Resize(size(), devicePixelRatioF());
+}
+
+bool PictureBox::event(QEvent* event)
+{
+    if (event->type() == QEvent::ScreenChangeInternal)
+        followDevicePixelRatio();
+    return QWidget::event(event);
+}
+
 void PictureBox::paintEvent(QPaintEvent*)
 {
     updatePending_ = false;
+    followDevicePixelRatio();
     QPainter painter(this);
     painter.drawImage(QPoint(0, 0), canvas_.image());
     if (!picture_.isNull()) {

@@ -18,10 +18,13 @@ public:
     void SetPicture(const QImage& picture);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void followDevicePixelRatio();
+
     RasterCanvas canvas_;
     QImage picture_;
     bool updatePending_ = false;

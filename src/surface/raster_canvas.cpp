@@ -29,11 +29,14 @@ void RasterCanvas::Resize(QSize size, qreal devicePixelRatio)
     }
     QImage grown(device, QImage::Format_RGB32);
     grown.fill(backColor_);
-    if (!image_.isNull()) {
-        QPainter painter(&grown);
-        painter.drawImage(QPoint(0, 0), image_.copy());
-    }
     grown.setDevicePixelRatio(devicePixelRatio);
+    if (!image_.isNull()) {
+        // What was drawn keeps its logical place and size; at a new ratio its pixels are
+        // repeated or dropped, never blended, so that the colours stay those that were drawn.
+        QPainter painter(&grown);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(QRectF(QPointF(0, 0), QSizeF(image_.size()) / dpr_), image_);
+    }
     image_ = grown;
     logicalSize_ = size;
     dpr_ = devicePixelRatio;

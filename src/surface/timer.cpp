@@ -1,8 +1,5 @@
-// Drives a handler from a QTimer; a long tick delays the next one instead of queuing several.
+// Drives a handler from a single-shot QTimer armed again after each tick, so ticks never queue up.
 #include "surface/timer.h"
-
-#include <QGuiApplication>
-#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
@@ -24,9 +21,17 @@ Timer::Timer(QObject* owner, int interval, bool enabled, std::function<void()> o
 {
     allTimers().insert(this);
     timer_.setTimerType(Qt::PreciseTimer);
-    timer_.setInterval(TickPeriodMs(interval));
-    connect(&timer_, &QTimer::timeout, this, &Timer::Tick);
+    timer_.setSingleShot(true);
+    connect(&timer_, &QTimer::timeout, this, &Timer::onTimeout);
     SetEnabled(enabled);
+}
+
+void Timer::onTimeout()
+{
+    lastTickStarted_.start();
+    Tick();
+    if (enabled_)
+        timer_.start(NextTickDelayMs(interval_, static_cast<double>(lastTickStarted_.nsecsElapsed()) / 1e6));
 }
 
 void Timer::Tick()
@@ -49,10 +54,14 @@ Timer::~Timer()
 void Timer::SetEnabled(bool enabled)
 {
     enabled_ = enabled;
-    if (enabled)
-        timer_.start();
-    else
+    if (!enabled) {
         timer_.stop();
+        return;
+    }
+    if (timer_.isActive())
+        return;
+    const double since = lastTickStarted_.isValid() ? static_cast<double>(lastTickStarted_.nsecsElapsed()) / 1e6 : 0;
+    timer_.start(NextTickDelayMs(interval_, since));
 }
 
 void Timer::StopAll()
@@ -61,13 +70,11 @@ void Timer::StopAll()
         timer->SetEnabled(false);
 }
 
-int Timer::TickPeriodMs(int interval)
+int Timer::NextTickDelayMs(int interval, double msSinceLastTickStarted)
 {
-    double refresh = 60;  // a usual display when the screen does not say
-    if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && screen->refreshRate() > 1)
-        refresh = screen->refreshRate();
-    const int frame = static_cast<int>(std::ceil(1000.0 / refresh));
-    return std::max(interval, frame);
+    constexpr double kShortestPeriodMs = 1000.0 / 60;  // one frame of the usual display
+    const double period = std::max(static_cast<double>(interval), kShortestPeriodMs);
+    return static_cast<int>(std::ceil(std::max(0.0, period - msSinceLastTickStarted)));
 }
 
 }  // namespace surface

@@ -1,6 +1,7 @@
-// A window's timer: Interval is the program's value; ticks come at most once per display frame.
+// A window's timer: Interval is the program's value; ticks come at most sixty times a second.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -26,15 +27,20 @@ public:
     // Stops every timer of the program, for End.
     static void StopAll();
 
-    // The real time between ticks: the program's interval, but never shorter than one frame of
-    // the primary screen, so the animation looks the same on fast and slow machines.
-    static int TickPeriodMs(int interval);
+    // How long to wait before the next tick, given how long ago the last one started: the start
+    // of one tick is at least the program's interval and at least 1/60 s after the start of the
+    // one before, so the animation runs at the same pace on a 60 Hz projector and a 144 Hz
+    // laptop. After a tick that took longer, the next one comes at once, and only one.
+    static int NextTickDelayMs(int interval, double msSinceLastTickStarted);
 
 private:
+    void onTimeout();
+
     int interval_;
     bool enabled_ = false;
     std::function<void()> onTick_;
     QTimer timer_;
+    QElapsedTimer lastTickStarted_;
 };
 
 }  // namespace surface

@@ -1,7 +1,6 @@
 // The real program in Xvfb at two screen sizes: every control of every window clicked for real,
 // screenshots checked against integrated rays, and END of each window ending the process.
-#include "ray_oracle.h"
-#include "x_session.h"
+#include "program_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -16,147 +15,11 @@ void PrintTo(const QSize& size, std::ostream* out)
 
 namespace {
 
-using e2e::XSession;
+using namespace e2e;
 
-// A control's place in twips (15 to the pixel), as the layout of its window gives it.
-struct Place {
-    double left, top, width, height;
-    QPoint at(double fx = 0.5, double fy = 0.5) const
-    {
-        return {static_cast<int>((left + fx * width) / 15), static_cast<int>((top + fy * height) / 15)};
-    }
-};
-
-bool isRed(QRgb p)
-{
-    return qRed(p) == 255 && qGreen(p) == 0 && qBlue(p) == 0;
-}
-bool isFront(QRgb p)  // the near-black of the latest wavefronts
-{
-    return qRed(p) == 5 && qGreen(p) == 5 && qBlue(p) == 5;
-}
-bool isBlack(QRgb p)
-{
-    return qRed(p) < 8 && qGreen(p) < 8 && qBlue(p) < 8;
-}
-bool isPurple(QRgb p)  // the time marks
-{
-    return qRed(p) == 150 && qGreen(p) == 55 && qBlue(p) == 150;
-}
-bool isPureBlack(QRgb p)
-{
-    return (p & 0xffffff) == 0;
-}
-
-class Program : public ::testing::TestWithParam<QSize> {
+class Program : public e2e::ProgramFixture, public ::testing::WithParamInterface<QSize> {
 protected:
-    void SetUp() override
-    {
-        x_ = std::make_unique<XSession>(screen().width(), screen().height());
-        x().StartProgram(SORVEL_BINARY);
-        ASSERT_TRUE(x().WaitForWindow("INTRODUCTION", 20));
-        e2e::Sleep(0.5);
-    }
-
-    QSize screen() const { return GetParam(); }
-    XSession& x() { return *x_; }
-    // H: the screen's height in twips, the side of each case window's square picture.
-    double H() const { return screen().height() * 15.0; }
-    // The picture is the square of the screen's height at the top left, y upward, ±100 units.
-    QPoint pixel(double px, double py) const
-    {
-        const int side = screen().height();
-        return {static_cast<int>(std::floor((px + 100) / 200 * side)), static_cast<int>(std::floor((100 - py) / 200 * side))};
-    }
-    QRect picture() const { return {0, 0, screen().height(), screen().height()}; }
-
-    void click(QPoint p, double settle = 0.4)
-    {
-        x().Click(p.x(), p.y());
-        e2e::Sleep(settle);
-    }
-    QImage shot() { return x().Screenshot(); }
-
-    static bool anyNear(const QImage& image, QPoint at, int radius, const std::function<bool(QRgb)>& wanted)
-    {
-        for (int dy = -radius; dy <= radius; ++dy)
-            for (int dx = -radius; dx <= radius; ++dx) {
-                const QPoint p = at + QPoint(dx, dy);
-                if (image.rect().contains(p) && wanted(image.pixel(p)))
-                    return true;
-            }
-        return false;
-    }
-    static int count(const QImage& image, QRect area, const std::function<bool(QRgb)>& wanted)
-    {
-        int n = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                n += wanted(image.pixel(x, y));
-        return n;
-    }
-    // The introduction is in front where its bare grey background shows in the middle of the screen,
-    // which a case window covers with its picture.
-    bool introductionInFront(const QImage& image) const
-    {
-        const QRgb p = image.pixel(screen().height() * 3 / 4, screen().height() * 2 / 3);
-        return qRed(p) == qGreen(p) && qRed(p) > 200 && qRed(p) < 250;
-    }
-    // Asserts the picture changes from one second to the next (true) or stays (false).
-    void expectRunning(bool running)
-    {
-        const QImage first = shot().copy(picture());
-        e2e::Sleep(1.0);
-        const QImage second = shot().copy(picture());
-        if (running)
-            EXPECT_NE(first, second) << "the picture should move";
-        else
-            EXPECT_EQ(first, second) << "the picture should stand still";
-    }
-
-    // Red ray pixels where integrated rays of the linear medium cross these abscissae.
-    void expectLinearRays(const QImage& image, double k, std::initializer_list<int> angles, std::initializer_list<double> xs)
-    {
-        const oracle::Medium medium = oracle::LinearMedium(1000, k);
-        for (const int F : angles) {
-            const auto path = oracle::RayPath(medium, F * M_PI / 180, 0.3, 30000);
-            for (const double rayX : xs) {
-                const double rayY = oracle::HeightAtAbscissa(path, rayX);
-                if (std::isnan(rayY) || std::fabs(rayY) > 95)
-                    continue;
-                EXPECT_TRUE(anyNear(image, pixel(rayX, rayY), 2, isRed)) << "k " << k << " F " << F << " x " << rayX;
-                EXPECT_TRUE(anyNear(image, pixel(-rayX, rayY), 2, isRed)) << "k " << k << " F " << F << " x " << -rayX;
-            }
-        }
-    }
-
-    // Black dots at quarter times along integrated rays of the square-root medium, red between them.
-    void expectSquareRootField(const QImage& image, double A)
-    {
-        const oracle::Medium medium = oracle::SquareRootMedium(A, 40);
-        for (const double degrees : {30.0, 45.0, 60.0, 120.0})
-            for (const double t : {1.0, 1.5}) {
-                const oracle::RayPoint p = oracle::TravelRay(medium, degrees * M_PI / 180, t, 20000);
-                if (std::fabs(p.x) > 95 || std::fabs(p.y) > 95)
-                    continue;
-                EXPECT_TRUE(anyNear(image, pixel(p.x, p.y), 2, isBlack)) << "A " << A << " " << degrees << "° at " << t;
-                EXPECT_TRUE(anyNear(image, pixel(-p.x, p.y), 2, isBlack)) << "A " << A << " " << degrees << "° mirrored";
-                const oracle::RayPoint q = oracle::TravelRay(medium, degrees * M_PI / 180, t + 0.125, 20000);
-                EXPECT_TRUE(anyNear(image, pixel(q.x, q.y), 1, isRed)) << "A " << A << " " << degrees << "° between dots";
-            }
-    }
-
-    // Controls of the introduction, with START where the start-up routine puts it.
-    static constexpr Place kLinearOption{1560, 480, 2052, 372};
-    static constexpr Place kSquareRootOption{1560, 960, 3012, 492};
-    static constexpr Place kEnd{1560, 1560, 1332, 372};
-    static constexpr Place kStart{1560, 1932, 1575, 735};
-    static constexpr Place kExplanations{3600, 2640, 2175, 1095};
-    static constexpr Place kSquareRootImage{3600, 1080, 2055, 495};
-    static constexpr Place kLinearImage{3600, 480, 2175, 615};
-
-private:
-    std::unique_ptr<XSession> x_;
+    void SetUp() override { Start(GetParam()); }
 };
 
 TEST_P(Program, IntroductionAndTheory)

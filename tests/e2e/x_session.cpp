@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <sys/wait.h>
@@ -26,7 +27,52 @@ int RunOn(const std::string& display, const std::string& command)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-XSession::XSession(int width, int height)
+std::string OutputOn(const std::string& display, const std::string& command)
+{
+    const std::string line = "DISPLAY=" + display + " " + command + " 2>/dev/null";
+    std::string out;
+    if (FILE* pipe = popen(line.c_str(), "r")) {
+        char buffer[256];
+        while (std::fgets(buffer, sizeof buffer, pipe))
+            out += buffer;
+        pclose(pipe);
+    }
+    while (!out.empty() && (out.back() == '\n' || out.back() == ' '))
+        out.pop_back();
+    return out;
+}
+
+namespace {
+
+pid_t startOn(const std::string& display, const std::vector<std::string>& command)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setenv("DISPLAY", display.c_str(), 1);
+        std::freopen("/dev/null", "w", stdout);
+        std::freopen("/dev/null", "w", stderr);
+        std::vector<char*> args;
+        for (const std::string& word : command)
+            args.push_back(const_cast<char*>(word.c_str()));
+        args.push_back(nullptr);
+        execvp(args[0], args.data());
+        _exit(127);
+    }
+    return pid;
+}
+
+void stop(pid_t& pid)
+{
+    if (pid > 0) {
+        kill(pid, SIGTERM);
+        waitpid(pid, nullptr, 0);
+        pid = -1;
+    }
+}
+
+}  // namespace
+
+XSession::XSession(int width, int height, bool windowManager)
 {
     int fds[2];
     if (pipe(fds) != 0)
@@ -49,6 +95,11 @@ XSession::XSession(int width, int height)
     if (number.empty())
         throw std::runtime_error("Xvfb did not start");
     display_ = ":" + number;
+    if (windowManager) {
+        windowManager_ = startOn(display_, {"openbox", "--sm-disable"});
+        for (int i = 0; i < 100 && RunOn(display_, "wmctrl -m >/dev/null 2>&1") != 0; ++i)
+            Sleep(0.05);
+    }
 }
 
 XSession::~XSession()
@@ -57,19 +108,66 @@ XSession::~XSession()
         kill(program_, SIGKILL);
         waitpid(program_, nullptr, 0);
     }
-    if (server_ > 0) {
-        kill(server_, SIGTERM);
-        waitpid(server_, nullptr, 0);
-    }
+    stop(client_);
+    stop(windowManager_);
+    stop(server_);
 }
 
-void XSession::StartProgram(const std::string& binary)
+void XSession::StartClient(const std::string& command)
+{
+    client_ = startOn(display_, {"sh", "-c", "exec " + command});
+}
+
+void XSession::Keys(const std::string& keys)
+{
+    RunOn(display_, "xdotool key --delay 60 " + keys);
+}
+
+std::string XSession::ActiveWindow()
+{
+    return OutputOn(display_, "xdotool getactivewindow getwindowname");
+}
+
+QRect XSession::ClientArea(const std::string& title)
+{
+    const std::string id = OutputOn(display_, "xdotool search --onlyvisible --name '^" + title + "$' | head -n 1");
+    std::istringstream info(OutputOn(display_, "xwininfo -id " + id));
+    int x = 0, y = 0, w = 0, h = 0;
+    for (std::string line; std::getline(info, line);) {
+        const auto value = [&](const char* key, int& v) {
+            if (const auto at = line.find(key); at != std::string::npos)
+                v = std::stoi(line.substr(at + std::string(key).size()));
+        };
+        value("Absolute upper-left X:", x);
+        value("Absolute upper-left Y:", y);
+        value("Width:", w);
+        value("Height:", h);
+    }
+    return {x, y, w, h};
+}
+
+QRect XSession::OuterFrame(const std::string& title)
+{
+    const std::string id = OutputOn(display_, "xdotool search --onlyvisible --name '^" + title + "$' | head -n 1");
+    // _NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom
+    std::string extents = OutputOn(display_, "xprop -id " + id + " _NET_FRAME_EXTENTS");
+    int left = 0, right = 0, top = 0, bottom = 0;
+    if (const auto at = extents.find('='); at != std::string::npos)
+        std::sscanf(extents.c_str() + at + 1, " %d, %d, %d, %d", &left, &right, &top, &bottom);
+    const QRect client = ClientArea(title);
+    return client.adjusted(-left, -top, right, bottom);
+}
+
+void XSession::StartProgram(const std::string& binary, double scale)
 {
     program_ = fork();
     if (program_ == 0) {
         setenv("DISPLAY", display_.c_str(), 1);
         setenv("QT_QPA_PLATFORM", "xcb", 1);
-        unsetenv("QT_SCALE_FACTOR");
+        if (scale != 1)
+            setenv("QT_SCALE_FACTOR", std::to_string(scale).c_str(), 1);
+        else
+            unsetenv("QT_SCALE_FACTOR");
         execl(binary.c_str(), binary.c_str(), nullptr);
         _exit(127);
     }

@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <limits>
+#include <set>
 
 namespace {
 
@@ -159,13 +162,54 @@ TEST(RasterCanvas, HighDensityScreensGetDevicePixelsAndWiderPens)
     EXPECT_EQ(countNot(canvas.image(), 0xffffff), 32);  // a 6-pixel round dot
 }
 
-TEST(RasterCanvas, ResizingKeepsTheDrawing)
+// Device pixels that are not the background, as a set of points.
+std::set<std::pair<int, int>> drawnPixels(const QImage& image)
 {
-    RasterCanvas canvas = userCanvas(100);
-    canvas.PSet(-99, 99, surface::Rgb{0, 0, 0});
-    canvas.Resize(QSize(150, 120), 1.0);
-    EXPECT_EQ(canvas.image().pixel(0, 0) & 0xffffff, 0u);
-    EXPECT_EQ(countNot(canvas.image(), 0xffffff), 1);
+    std::set<std::pair<int, int>> drawn;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xffffff) != 0xffffff)
+                drawn.insert({x, y});
+    return drawn;
+}
+
+TEST(RasterCanvas, GrowingAndShrinkingKeepTheDrawingAtItsDevicePixels)
+{
+    for (const qreal ratio : {1.0, 1.25, 1.5, 2.0}) {
+        RasterCanvas canvas(QSize(100, 100), ratio);
+        canvas.Scale(-100, 100, 100, -100);
+        canvas.SetDrawWidth(3);
+        canvas.Line(-90, 90, -20, 40, surface::Rgb{0, 0, 0});
+        const auto before = drawnPixels(canvas.image());
+        ASSERT_FALSE(before.empty());
+        canvas.Resize(QSize(180, 130), ratio);
+        EXPECT_EQ(drawnPixels(canvas.image()), before) << "grown at " << ratio;
+        canvas.Resize(QSize(70, 60), ratio);
+        EXPECT_EQ(drawnPixels(canvas.image()), before) << "shrunk at " << ratio;
+        EXPECT_EQ(canvas.image().size(), QSize(static_cast<int>(std::lround(70 * ratio)), static_cast<int>(std::lround(60 * ratio))));
+    }
+}
+
+TEST(RasterCanvas, AnotherRatioCarriesTheDrawingOverAtTheSameLogicalPlace)
+{
+    RasterCanvas canvas(QSize(40, 40), 1.0);
+    canvas.SetDrawWidth(4);
+    canvas.PSet(10 * 15, 10 * 15, surface::Rgb{0, 0, 0});  // twips: a 4-pixel dot at the pixel corner (10, 10)
+    const auto atOne = drawnPixels(canvas.image());
+    ASSERT_EQ(atOne.size(), 12u);
+    canvas.Resize(QSize(40, 40), 2.0);
+    std::set<std::pair<int, int>> doubled;
+    for (const auto& [x, y] : atOne)
+        for (int dy = 0; dy < 2; ++dy)
+            for (int dx = 0; dx < 2; ++dx)
+                doubled.insert({2 * x + dx, 2 * y + dy});
+    EXPECT_EQ(drawnPixels(canvas.image()), doubled);
+    // What is drawn afterwards is drawn at the new ratio: 8 device pixels across.
+    canvas.PSet(30 * 15, 30 * 15, surface::Rgb{0, 0, 0});
+    EXPECT_EQ(drawnPixels(canvas.image()).size(), doubled.size() + 52);
+    canvas.Resize(QSize(40, 40), 1.0);
+    const auto back = drawnPixels(canvas.image());
+    EXPECT_TRUE(std::includes(back.begin(), back.end(), atOne.begin(), atOne.end()));
 }
 
 }  // namespace

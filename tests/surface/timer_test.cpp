@@ -1,4 +1,4 @@
-// The timer: a tick never runs inside another tick, the tick period never below one frame.
+// The timer: a tick never runs inside another tick; ticks start at most sixty times a second and never queue.
 #include "surface/timer.h"
 
 #include <gtest/gtest.h>
@@ -29,10 +29,19 @@ TEST(Timer, ATickNeverInterruptsAnotherAndADisabledTimerIsSilent)
     EXPECT_FALSE(first.Enabled());
 }
 
-TEST(Timer, TicksComeAtMostOncePerFrame)
+TEST(Timer, TicksStartAtMostSixtyTimesASecondAndNeverQueue)
 {
-    EXPECT_GE(Timer::TickPeriodMs(1), 16);  // one frame of a 60 Hz screen at least
-    EXPECT_EQ(Timer::TickPeriodMs(100), 100);
+    struct Case {
+        int interval;
+        double sinceLastStart, delay;
+    };
+    for (const Case& c : {Case{1, 0, 17},       // 1/60 s from the start of the last tick, rounded up
+                          Case{1, 5.5, 12},     // the tick itself took 5.5 ms
+                          Case{1, 16.7, 0},     // a long tick: the next at once
+                          Case{1, 250, 0},      // however long, one tick follows, not a backlog
+                          Case{100, 30, 70}})   // a slower interval of the program's own is kept
+        EXPECT_EQ(Timer::NextTickDelayMs(c.interval, c.sinceLastStart), c.delay)
+            << c.interval << " ms after " << c.sinceLastStart;
 }
 
 }  // namespace
