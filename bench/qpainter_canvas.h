@@ -1,7 +1,7 @@
 // The baseline canvas for the benchmark: the straightforward QPainter drawing, aliased with round caps.
 #pragma once
 
-#include "surface/canvas.h"
+#include "canvas/canvas.h"
 
 #include <QImage>
 

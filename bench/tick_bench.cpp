@@ -1,9 +1,9 @@
 // Cost of one animation tick's drawing in each case, on the raster canvas and on a QPainter baseline.
 #include "qpainter_canvas.h"
-#include "shared/module_values.h"
-#include "linear/linear_train.h"
-#include "square_root/square_root_ray_field.h"
-#include "square_root/square_root_train.h"
+#include "model/shared/module_values.h"
+#include "model/linear/linear_train.h"
+#include "model/square_root/square_root_ray_field.h"
+#include "model/square_root/square_root_train.h"
 #include "surface/raster_canvas.h"
 
 #include <QGuiApplication>

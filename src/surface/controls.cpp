@@ -8,6 +8,8 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
+#include <map>
+
 namespace surface {
 
 Control::Control(QWidget* widget, TwipsRect design) : widget_(widget), geometry_(design)
@@ -23,28 +25,16 @@ void Control::place()
     geometryChanged();
 }
 
-void Control::SetLeft(float twips)
+void Control::set(float TwipsRect::*field, float twips)
 {
-    geometry_.left = twips;
+    geometry_.*field = twips;
     place();
 }
 
-void Control::SetTop(float twips)
+void Control::PlaceUnder(const Control& above)
 {
-    geometry_.top = twips;
-    place();
-}
-
-void Control::SetWidth(float twips)
-{
-    geometry_.width = twips;
-    place();
-}
-
-void Control::SetHeight(float twips)
-{
-    geometry_.height = twips;
-    place();
+    SetTop(above.Height() + above.Top());
+    SetLeft(above.Left());
 }
 
 void Control::SetVisible(bool visible)
@@ -141,31 +131,17 @@ protected:
     // Page Down by a LargeChange; Home and End to Min and Max.
     void keyPressEvent(QKeyEvent* event) override
     {
-        switch (event->key()) {
-        case Qt::Key_Up:
-        case Qt::Key_Left:
-            triggerAction(SliderSingleStepSub);
-            break;
-        case Qt::Key_Down:
-        case Qt::Key_Right:
-            triggerAction(SliderSingleStepAdd);
-            break;
-        case Qt::Key_PageUp:
-            triggerAction(SliderPageStepSub);
-            break;
-        case Qt::Key_PageDown:
-            triggerAction(SliderPageStepAdd);
-            break;
-        case Qt::Key_Home:
-            triggerAction(SliderToMinimum);
-            break;
-        case Qt::Key_End:
-            triggerAction(SliderToMaximum);
-            break;
-        default:
+        static const std::map<int, SliderAction> actions{
+            {Qt::Key_Up, SliderSingleStepSub},  {Qt::Key_Left, SliderSingleStepSub},
+            {Qt::Key_Down, SliderSingleStepAdd}, {Qt::Key_Right, SliderSingleStepAdd},
+            {Qt::Key_PageUp, SliderPageStepSub}, {Qt::Key_PageDown, SliderPageStepAdd},
+            {Qt::Key_Home, SliderToMinimum},     {Qt::Key_End, SliderToMaximum}};
+        const auto action = actions.find(event->key());
+        if (action == actions.end()) {
             QScrollBar::keyPressEvent(event);
             return;
         }
+        triggerAction(action->second);
         event->accept();
     }
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "surface/picture_box.h"
-#include "surface/tee_canvas.h"
+#include "canvas/tee_canvas.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -30,13 +30,16 @@ public:
     float Top() const { return geometry_.top; }
     float Width() const { return geometry_.width; }
     float Height() const { return geometry_.height; }
-    void SetLeft(float twips);
-    void SetTop(float twips);
-    void SetWidth(float twips);
-    void SetHeight(float twips);
+    void SetLeft(float twips) { set(&TwipsRect::left, twips); }
+    void SetTop(float twips) { set(&TwipsRect::top, twips); }
+    void SetWidth(float twips) { set(&TwipsRect::width, twips); }
+    void SetHeight(float twips) { set(&TwipsRect::height, twips); }
 
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
+
+    // Directly under `above`, left edges aligned: how the windows stack their columns.
+    void PlaceUnder(const Control& above);
 
     // What a screen reader says the control is, or sets.
     void SetAccessibleName(const std::string& name);
@@ -48,6 +51,7 @@ protected:
     virtual void geometryChanged() {}
 
 private:
+    void set(float TwipsRect::*field, float twips);
     void place();
 
     QWidget* widget_;

@@ -122,56 +122,25 @@ void Form::CloseByFrame()
         window_->close();
 }
 
-float Form::Left()
+float Form::get(float Form::*field)
 {
     window();
-    return left_;
+    return this->*field;
 }
 
-float Form::Top()
+void Form::set(float Form::*field, float twips)
 {
     window();
-    return top_;
-}
-
-float Form::Width()
-{
-    window();
-    return width_;
-}
-
-float Form::Height()
-{
-    window();
-    return height_;
-}
-
-void Form::SetLeft(float twips)
-{
-    window();
-    left_ = twips;
+    this->*field = twips;
     place();
 }
 
-void Form::SetTop(float twips)
+void Form::CoverScreen()
 {
-    window();
-    top_ = twips;
-    place();
-}
-
-void Form::SetWidth(float twips)
-{
-    window();
-    width_ = twips;
-    place();
-}
-
-void Form::SetHeight(float twips)
-{
-    window();
-    height_ = twips;
-    place();
+    SetTop(0);
+    SetLeft(0);
+    SetWidth(ScreenWidth());
+    SetHeight(ScreenHeight());
 }
 
 void Form::place()

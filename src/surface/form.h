@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
 #include <string>
 
 namespace surface {
@@ -18,14 +19,17 @@ public:
     QWidget* window();
     bool IsLoaded() const { return !window_.isNull(); }
 
-    float Left();
-    float Top();
-    float Width();
-    float Height();
-    void SetLeft(float twips);
-    void SetTop(float twips);
-    void SetWidth(float twips);
-    void SetHeight(float twips);
+    float Left() { return get(&Form::left_); }
+    float Top() { return get(&Form::top_); }
+    float Width() { return get(&Form::width_); }
+    float Height() { return get(&Form::height_); }
+    void SetLeft(float twips) { set(&Form::left_, twips); }
+    void SetTop(float twips) { set(&Form::top_, twips); }
+    void SetWidth(float twips) { set(&Form::width_, twips); }
+    void SetHeight(float twips) { set(&Form::height_, twips); }
+
+    // Puts the window at the screen's top left and makes it as large as the screen, frame included.
+    void CoverScreen();
 
     // Shows the window modeless and brings it to the front, while the program is the active one.
     void Show();
@@ -45,6 +49,9 @@ protected:
     virtual void Form_Load() {}
 
 private:
+    // Reads or writes a field of the outer geometry, loading the window first.
+    float get(float Form::*field);
+    void set(float Form::*field, float twips);
     void place();
     void unload();
 
@@ -53,6 +60,41 @@ private:
     float clientHeight_;
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     QPointer<QWidget> window_;
+};
+
+// A form whose controls are kept in a struct of their own (ControlSet), made with the window and
+// dropped when its frame closes it; Window is the form itself, which has one instance.
+template <class Window, class ControlSet>
+class FormOf : public Form {
+public:
+    static Window& instance()
+    {
+        static Window form;
+        return form;
+    }
+
+    // The controls, loading the window first if it is not loaded.
+    ControlSet& controls()
+    {
+        window();
+        return *controls_;
+    }
+
+protected:
+    using Form::Form;
+
+    // Makes the controls on a new window with their design values, and connects their events.
+    virtual void MakeControls(QWidget* window, ControlSet& c) = 0;
+
+private:
+    void CreateControls(QWidget* window) final
+    {
+        controls_ = std::make_unique<ControlSet>();
+        MakeControls(window, *controls_);
+    }
+    void DestroyControls() final { controls_.reset(); }
+
+    std::unique_ptr<ControlSet> controls_;
 };
 
 }  // namespace surface

@@ -1,7 +1,7 @@
 // Shows messages in a modal box with one OK button over the active window.
 #include "surface/message_dialog.h"
 
-#include "surface/message_box.h"
+#include "canvas/message_box.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -3,7 +3,7 @@
 #include "surface/raster_canvas.h"
 
 #include "surface/pixel_raster.h"
-#include "surface/segment_clip.h"
+#include "canvas/segment_clip.h"
 #include "surface/twips.h"
 
 #include <QPainter>

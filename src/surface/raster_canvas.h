@@ -1,7 +1,7 @@
 // A canvas that draws into an image: user scale with y upward if asked, aliased lines and dots, text.
 #pragma once
 
-#include "surface/canvas.h"
+#include "canvas/canvas.h"
 
 #include <QFont>
 #include <QImage>
@@ -72,13 +72,13 @@ private:
     long long rejected_ = 0;
     // What the present DrawWidth needs: its width in device pixels, and its reach in user units,
     // outside which an operation is dropped before it is mapped to device pixels.
-    struct Pen {
+    struct WidthReach {
         int devicePixels = 1;
         UserBox reach;
         bool valid = false;
     };
-    Pen pen_;
-    std::array<Pen, 33> pens_{};  // by DrawWidth
+    WidthReach pen_;
+    std::array<WidthReach, 33> pens_{};  // by DrawWidth
 };
 
 }  // namespace surface

@@ -1,8 +1,8 @@
 // Helpers shared by the model tests: capturing messages and reading recorded drawings.
 #pragma once
 
-#include "surface/message_box.h"
-#include "surface/recording_canvas.h"
+#include "canvas/message_box.h"
+#include "canvas/recording_canvas.h"
 
 #include <cmath>
 #include <string>

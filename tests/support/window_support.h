@@ -2,7 +2,7 @@
 #pragma once
 
 #include "model_support.h"
-#include "surface/recording_canvas.h"
+#include "canvas/recording_canvas.h"
 
 #include <QImage>
 #include <set>

@@ -1,0 +1,19 @@
+// Entry point: installs the dialogs and the system's number format, then runs the start-up routine.
+#include "windows/startup.h"
+#include "surface/form.h"
+#include "canvas/format.h"
+#include "surface/message_dialog.h"
+
+#include <QApplication>
+#include <QLocale>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    surface::SetDecimalSeparator(QLocale::system().decimalPoint().toStdString());
+    surface::InstallMessageDialog();
+    shell::StartUp();
+    const int code = QApplication::exec();
+    surface::Form::DestroyAll();
+    return code;
+}

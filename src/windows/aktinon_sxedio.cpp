@@ -1,0 +1,269 @@
+// The linear-case window: its design values, its layout over the screen and its handlers.
+#include "windows/aktinon_sxedio.h"
+
+#include "model/linear/linear_fronts.h"
+#include "model/linear/linear_ray_field.h"
+#include "model/linear/linear_train.h"
+#include "model/shared/module_values.h"
+#include "windows/navigation.h"
+#include "canvas/format.h"
+#include "canvas/int.h"
+#include "surface/twips.h"
+
+namespace linear {
+
+using sorvel_kampyles::SPEED_K;
+using sorvel_kampyles::SPEED_V0;
+
+namespace {
+
+constexpr std::int16_t kV0 = 1000;     // speed on the horizontal axis, picture units per second
+constexpr std::int16_t kK = 8;         // |k|: the speed changes from 200 to 1800 across the picture
+constexpr double kFrontSpacing = sorvel_kampyles::kLinearFrontSpacing;
+constexpr double kSetUpFronts = 0.24;  // the still picture shows the fronts of 0 to 0.24 s
+constexpr double kSingleRayFronts = 0.5;
+
+// The 13 fronts of 0 to 0.24 s, black then near-black, as the set-up and "SHOW ONLY WAVE FRONTS" draw them.
+void drawStillFronts(surface::Canvas& eikona, double v0, double k)
+{
+    for (double t = 0; t <= kSetUpFronts; t += kFrontSpacing)
+        sorvel_kampyles::DrawLinearFronts(eikona, t, t, v0, k, 0, 0, 0);
+}
+
+}  // namespace
+
+aktinon_sxedio::aktinon_sxedio() : FormOf("SORVEL", 10500, 7500) {}
+
+void aktinon_sxedio::MakeControls(QWidget* window, Controls& c)
+{
+    using surface::TwipsRect;
+    c.eikona = std::make_unique<surface::Picture>(window, TwipsRect{-240, -120, 6855, 7215});
+    c.Option1 = std::make_unique<surface::OptionButton>(window, "increase  upwards", TwipsRect{7320, 480, 2055, 615}, true);
+    c.Option2 = std::make_unique<surface::OptionButton>(window, "decrease upwards", TwipsRect{7320, 1200, 1935, 615}, false);
+    c.Check1 = std::make_unique<surface::CheckBox>(window, "ALTERNATIVELY SHOW WAVEFRONTS AND RAYS OR ONLY RAYS",
+                                                   TwipsRect{7320, 2160, 2535, 735});
+    c.XRONOS = std::make_unique<surface::ScrollBar>(window, Qt::Vertical, TwipsRect{6600, 2400, 375, 4695},
+                                                    surface::ScrollRange{0, 1000, 1, 20, 0});
+    c.Check2 = std::make_unique<surface::CheckBox>(window, "SHOW ONLY WAVE FRONTS", TwipsRect{7200, 3000, 2175, 735});
+    c.Command1 = std::make_unique<surface::CommandButton>(window, "BACK TO INTRODUTION", TwipsRect{7440, 3960, 1452, 492});
+    c.Command2 = std::make_unique<surface::CommandButton>(window, "END", TwipsRect{7560, 4440, 1452, 492});
+    c.Command3 = std::make_unique<surface::CommandButton>(window, "TIME", TwipsRect{7560, 5040, 1815, 615});
+    c.Command4 = std::make_unique<surface::CommandButton>(window, "STOP TIMER", TwipsRect{7560, 5760, 1935, 615});
+    c.Command5 = std::make_unique<surface::CommandButton>(window, "SINGLE RAY", TwipsRect{7560, 6960, 1695, 735});
+    c.Command6 = std::make_unique<surface::CommandButton>(window, "START AGAIN", TwipsRect{7560, 6360, 2055, 615});
+    c.VScroll1 = std::make_unique<surface::ScrollBar>(window, Qt::Vertical, TwipsRect{9960, 5040, 375, 2775},
+                                                      surface::ScrollRange{-900, 900, 1, 50, 0});
+    c.Label1 = std::make_unique<surface::Label>(window, "Label1", TwipsRect{9960, 4320, 1335, 735});
+    c.Timer1 = new surface::Timer(window, 1, true, [this] { Timer1_Timer(); });
+    c.eikona->SetAccessibleName("rays and wavefronts of the linear medium");
+    c.XRONOS->SetAccessibleName("time");
+    c.VScroll1->SetAccessibleName("start angle of the single ray");
+    surface::SetTabOrder({c.Option1.get(), c.Option2.get(), c.Check1.get(), c.XRONOS.get(), c.Check2.get(),
+                          c.Command1.get(), c.Command2.get(), c.Command3.get(), c.Command4.get(), c.Command5.get(),
+                          c.Command6.get(), c.VScroll1.get()});
+
+    QObject::connect(c.Option1->button(), &QRadioButton::clicked, window, [this] { Option1_Click(); });
+    QObject::connect(c.Option2->button(), &QRadioButton::clicked, window, [this] { Option2_Click(); });
+    QObject::connect(c.Check1->box(), &QCheckBox::clicked, window, [this] { Check1_Click(); });
+    QObject::connect(c.Check2->box(), &QCheckBox::clicked, window, [this] { Check2_Click(); });
+    QObject::connect(c.XRONOS->bar(), &QScrollBar::valueChanged, window, [this] { XRONOS_Change(); });
+    QObject::connect(c.VScroll1->bar(), &QScrollBar::valueChanged, window, [this] { VScroll1_Change(); });
+    QObject::connect(c.Command1->button(), &QPushButton::clicked, window, [this] { Command1_Click(); });
+    QObject::connect(c.Command2->button(), &QPushButton::clicked, window, [this] { Command2_Click(); });
+    QObject::connect(c.Command3->button(), &QPushButton::clicked, window, [this] { Command3_Click(); });
+    QObject::connect(c.Command4->button(), &QPushButton::clicked, window, [this] { Command4_Click(); });
+    QObject::connect(c.Command5->button(), &QPushButton::clicked, window, [this] { Command5_Click(); });
+    QObject::connect(c.Command6->button(), &QPushButton::clicked, window, [this] { Command6_Click(); });
+}
+
+void aktinon_sxedio::setMediumFromOption()
+{
+    SPEED_K = controls().Option1->Value() ? -kK : kK;
+    SPEED_V0 = kV0;
+}
+
+void aktinon_sxedio::Form_Load()
+{
+    controls().VScroll1->SetVisible(false);
+    controls().Label1->SetVisible(false);
+    setMediumFromOption();
+}
+
+void aktinon_sxedio::optionClick()
+{
+    controls().eikona->canvas().Cls();
+    controls().XRONOS->SetValue(1);
+    sorvel_kampyles::ShowLinearCase();
+}
+
+void aktinon_sxedio::Option1_Click()
+{
+    optionClick();
+}
+
+void aktinon_sxedio::Option2_Click()
+{
+    optionClick();
+}
+
+void aktinon_sxedio::Command1_Click()
+{
+    navigation::ShowIntroduction();
+}
+
+void aktinon_sxedio::Command2_Click()
+{
+    navigation::EndProgram();
+}
+
+void aktinon_sxedio::Command3_Click()
+{
+    Controls& c = controls();
+    c.VScroll1->SetVisible(false);
+    c.Label1->SetVisible(false);
+    c.Timer1->SetEnabled(true);
+}
+
+void aktinon_sxedio::Command4_Click()
+{
+    Controls& c = controls();
+    c.VScroll1->SetVisible(false);
+    c.Label1->SetVisible(false);
+    c.Timer1->SetEnabled(false);
+}
+
+void aktinon_sxedio::Command5_Click()
+{
+    controls().VScroll1->SetVisible(true);
+    controls().Label1->SetVisible(true);
+}
+
+void aktinon_sxedio::Command6_Click()
+{
+    Controls& c = controls();
+    c.VScroll1->SetVisible(false);
+    c.Label1->SetVisible(false);
+    METRHTHS_LINEAR = 0;
+    c.eikona->canvas().Cls();
+    c.Timer1->SetEnabled(true);
+}
+
+void aktinon_sxedio::Check1_Click()
+{
+    controls().eikona->canvas().Cls();
+    navigation::RestartIntroduction();
+}
+
+void aktinon_sxedio::Check2_Click()
+{
+    // The medium is set from the option first: the square-root window may have left its β in SPEED_K.
+    setMediumFromOption();
+    surface::Canvas& eikona = controls().eikona->canvas();
+    eikona.Cls();
+    drawStillFronts(eikona, SPEED_V0, SPEED_K);
+}
+
+// n = Int(time / 0.02) is the floor of a rounded quotient: at 0.58 s and 0.94 s it comes out just
+// below a whole number, and the front of time 0 is left out, as the handlers have always done.
+static_assert(0.58 / 0.02 < 29 && 0.94 / 0.02 < 47);
+
+void aktinon_sxedio::Timer1_Timer()
+{
+    setMediumFromOption();
+    TIMER_PREV = TIMER_NOW;
+    TIMER_NOW = (static_cast<double>(METRHTHS_LINEAR) * controls().Timer1->Interval()) / 1000;
+    sorvel_kampyles::MoveLinearTrain(controls().eikona->canvas(), TIMER_PREV, TIMER_NOW, SPEED_V0, SPEED_K);
+    ++METRHTHS_LINEAR;
+}
+
+void aktinon_sxedio::XRONOS_Change()
+{
+    setMediumFromOption();
+    SCROLL_PREV = SCROLL_NOW;
+    SCROLL_NOW = controls().XRONOS->Value() / 1000.0;
+    surface::Canvas& eikona = controls().eikona->canvas();
+    sorvel_kampyles::MoveLinearTrain(eikona, SCROLL_PREV, SCROLL_NOW, SPEED_V0, SPEED_K);
+    sorvel_kampyles::DrawLinearRays(eikona, SPEED_V0, SPEED_K);
+}
+
+void aktinon_sxedio::VScroll1_Change()
+{
+    // As in "SHOW ONLY WAVE FRONTS": draw the linear medium, whatever the other window left in SPEED_K.
+    setMediumFromOption();
+    Controls& c = controls();
+    c.Timer1->SetEnabled(false);
+    c.Label1->SetCaption("STARTING ANGLE =" + surface::Format(c.VScroll1->Value() / 10.0, "0.0"));
+    surface::Canvas& eikona = c.eikona->canvas();
+    eikona.Cls();
+    const int last = static_cast<int>(surface::Int(kSingleRayFronts / kFrontSpacing));
+    for (int i = 0; i <= last; ++i)
+        sorvel_kampyles::DrawLinearFronts(eikona, 0 - i * kFrontSpacing, kSingleRayFronts - i * kFrontSpacing, SPEED_V0,
+                                          SPEED_K, 50, 50, 50);
+    sorvel_kampyles::PI_VALUE = sorvel_kampyles::ComputedPi();
+    sorvel_kampyles::DrawLinearSingleRay(eikona, c.VScroll1->Value() / 10.0, SPEED_V0, SPEED_K);
+}
+
+}  // namespace linear
+
+namespace sorvel_kampyles {
+
+void ShowLinearCase()
+{
+    linear::aktinon_sxedio& form = linear::aktinon_sxedio::instance();
+    form.CoverScreen();
+    linear::aktinon_sxedio::Controls& c = form.controls();
+    c.eikona->SetLeft(0);
+    c.eikona->SetTop(0);
+    c.eikona->SetHeight(form.Height());
+    c.eikona->SetWidth(c.eikona->Height());
+    c.Option1->SetTop(0);
+    c.Option1->SetLeft(c.eikona->Width());
+    c.Option2->SetTop(c.Option1->Height());
+    c.Option2->SetLeft(c.eikona->Width());
+    c.Check1->SetLeft(c.eikona->Width());
+    c.Check1->SetTop(c.Option2->Height() + c.Option1->Height());
+    c.XRONOS->SetTop(c.Check1->Height() + c.Check1->Top());
+    c.XRONOS->SetLeft(c.eikona->Width());
+    form.Show();
+    // The second column starts Check1.Top to the right of the first, clear of XRONOS.
+    c.Check2->SetTop(c.Check1->Height() + c.Check1->Top());
+    c.Check2->SetLeft(c.Check1->Left() + c.Check1->Top());
+    // The buttons stand in one column (all left edges are Check2's), "START AGAIN" above "SINGLE RAY".
+    c.Command1->PlaceUnder(*c.Check2);
+    c.Command2->PlaceUnder(*c.Command1);
+    c.Command3->PlaceUnder(*c.Command2);
+    c.Command3->SetWidth(c.Command2->Width());
+    c.Command4->PlaceUnder(*c.Command3);
+    c.Command4->SetWidth(c.Command2->Width());
+    c.Command6->SetWidth(c.Command2->Width());
+    c.Command6->SetHeight(c.Command1->Height());
+    c.Command6->PlaceUnder(*c.Command4);
+    c.Command5->SetWidth(c.Command6->Width());
+    c.Command5->SetHeight(c.Command6->Height());
+    c.Command5->PlaceUnder(*c.Command6);
+    c.VScroll1->SetLeft(c.Command5->Width() + c.Command5->Left());
+    c.VScroll1->SetTop(c.Command5->Top());
+    c.Label1->SetLeft(c.Command5->Left());
+    c.Label1->SetTop(c.VScroll1->Height() + c.VScroll1->Top());
+    c.Label1->SetCaption("ANGLE OF A SINGLE RAY");
+
+    PI_VALUE = ComputedPi();
+    surface::Canvas& eikona = c.eikona->canvas();
+    eikona.Scale(-100, 100, 100, -100);
+    eikona.Line(-100, 0, 100, 0);
+    eikona.Line(0, -100, 0, 100);
+    const double v0 = linear::kV0;
+    const double k = c.Option1->Value() ? -linear::kK : linear::kK;
+    eikona.SetDrawWidth(3);
+    DrawAxisTimeMarks(eikona, v0, k);
+    DrawLinearRays(eikona, v0, k);
+    if (c.Check1->Value() == 1) {
+        linear::drawStillFronts(eikona, v0, k);
+    } else if (c.Check2->Value() == 1) {
+        eikona.Cls();
+        linear::drawStillFronts(eikona, v0, k);
+    }
+    eikona.SetDrawWidth(1);
+}
+
+}  // namespace sorvel_kampyles

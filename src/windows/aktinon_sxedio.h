@@ -1,0 +1,62 @@
+// The linear-case window: the square picture eikona with the time, single-ray and display controls.
+#pragma once
+
+#include "surface/controls.h"
+#include "surface/form.h"
+#include "surface/timer.h"
+#include "windows/time_memories.h"
+
+#include <memory>
+
+namespace sorvel_kampyles {
+// Lays the linear-case window out over the screen, shows it and draws its ray field.
+void ShowLinearCase();
+}  // namespace sorvel_kampyles
+
+namespace linear {
+
+struct aktinon_sxedioControls {
+    std::unique_ptr<surface::Picture> eikona;
+    std::unique_ptr<surface::OptionButton> Option1, Option2;
+    std::unique_ptr<surface::CheckBox> Check1;
+    std::unique_ptr<surface::ScrollBar> XRONOS;
+    std::unique_ptr<surface::CheckBox> Check2;
+    std::unique_ptr<surface::CommandButton> Command1, Command2, Command3, Command4, Command5, Command6;
+    std::unique_ptr<surface::ScrollBar> VScroll1;
+    std::unique_ptr<surface::Label> Label1;
+    surface::Timer* Timer1 = nullptr;  // owned by the window
+};
+
+class aktinon_sxedio : public surface::FormOf<aktinon_sxedio, aktinon_sxedioControls>, public windows::TimeMemories {
+public:
+    using Controls = aktinon_sxedioControls;
+
+    // Ticks since the last "START AGAIN"; the time memories are in seconds.
+    long long METRHTHS_LINEAR = 0;
+
+    void Option1_Click();
+    void Option2_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Check1_Click();
+    void Check2_Click();
+    void Timer1_Timer();
+    void XRONOS_Change();
+    void VScroll1_Change();
+
+protected:
+    void MakeControls(QWidget* window, Controls& c) override;
+    void Form_Load() override;
+
+private:
+    friend FormOf;
+    aktinon_sxedio();
+    void optionClick();
+    void setMediumFromOption();
+};
+
+}  // namespace linear

@@ -1,0 +1,175 @@
+// The square-root-case window: its design values, its layout over the screen and its handlers.
+#include "windows/square_riza.h"
+
+#include "windows/formula_images.h"
+#include "model/shared/module_values.h"
+#include "windows/navigation.h"
+#include "model/square_root/square_root_fronts.h"
+#include "model/square_root/square_root_ray_field.h"
+#include "model/square_root/square_root_train.h"
+#include "canvas/format.h"
+#include "surface/twips.h"
+
+#include <initializer_list>
+
+namespace square_root {
+
+using sorvel_kampyles::kBeta;
+using sorvel_kampyles::SPEED_K;
+
+namespace {
+
+constexpr double kFrontSpacing = sorvel_kampyles::kSquareRootFrontSpacing;
+constexpr double kLastStillFront = 6;    // "WAVE FRONTS" draws the fronts of 0 to 6
+constexpr double kTicksPerUnit = 50;     // one tick of the 1 ms timer advances 1/50 time unit
+
+}  // namespace
+
+SQUARE_RIZA::SQUARE_RIZA() : FormOf("CASE OF SQUARE ROOT", 7905, 9510) {}
+
+void SQUARE_RIZA::MakeControls(QWidget* window, Controls& c)
+{
+    using surface::TwipsRect;
+    c.SOURA1 = std::make_unique<surface::Picture>(window, TwipsRect{240, 120, 3252, 2292});
+    c.XRONOS = std::make_unique<surface::ScrollBar>(window, Qt::Vertical, TwipsRect{3720, 960, 252, 2532},
+                                                    surface::ScrollRange{0, 10000, 10, 50, 0});
+    c.Command1 = std::make_unique<surface::CommandButton>(window, "BACK TO INTRODUCTION", TwipsRect{3720, 3600, 1692, 372});
+    c.Command2 = std::make_unique<surface::CommandButton>(window, "END", TwipsRect{3720, 3960, 1692, 372});
+    c.Command3 = std::make_unique<surface::CommandButton>(window, "WAVE FRONTS", TwipsRect{3840, 4440, 1575, 495});
+    c.HScroll1 = std::make_unique<surface::ScrollBar>(window, Qt::Horizontal, TwipsRect{3840, 5040, 1935, 375},
+                                                      surface::ScrollRange{500, 5000, 20, 100, 1000});
+    c.Picture1 = std::make_unique<surface::Picture>(window, TwipsRect{3720, 120, 2055, 495});
+    c.Picture1->box()->SetPicture(assets::SquareRootLawImage());
+    c.Text1 = std::make_unique<surface::TextBox>(window, "Text1", TwipsRect{5760, 960, 735, 615}, false);
+    c.Command4 = std::make_unique<surface::CommandButton>(window, "TIME ON", TwipsRect{3840, 5760, 1695, 615});
+    c.Command5 = std::make_unique<surface::CommandButton>(window, "TIME OFF", TwipsRect{3840, 6480, 1815, 615});
+    c.starttimer = std::make_unique<surface::OptionButton>(window, "start timer", TwipsRect{5760, 2040, 1575, 495}, false);
+    c.CONTINUETIME = std::make_unique<surface::OptionButton>(window, "CONTINUE", TwipsRect{5640, 2640, 1575, 615}, false);
+    c.Timer1 = new surface::Timer(window, 1, true, [this] { Timer1_Timer(); });
+    c.SOURA1->SetAccessibleName("rays and wavefronts of the square-root medium");
+    c.XRONOS->SetAccessibleName("time");
+    c.HScroll1->SetAccessibleName("A");
+    c.Picture1->SetAccessibleName("formula of the speed as the square root of a linear function of y");
+    c.Text1->SetAccessibleName("value of A");
+    surface::SetTabOrder({c.XRONOS.get(), c.Command1.get(), c.Command2.get(), c.Command3.get(), c.HScroll1.get(),
+                          c.Text1.get(), c.Command4.get(), c.Command5.get(), c.starttimer.get(), c.CONTINUETIME.get()});
+
+    QObject::connect(c.XRONOS->bar(), &QScrollBar::valueChanged, window, [this] { XRONOS_Change(); });
+    QObject::connect(c.HScroll1->bar(), &QScrollBar::valueChanged, window, [this] { HScroll1_Change(); });
+    QObject::connect(c.Command1->button(), &QPushButton::clicked, window, [this] { Command1_Click(); });
+    QObject::connect(c.Command2->button(), &QPushButton::clicked, window, [this] { Command2_Click(); });
+    QObject::connect(c.Command3->button(), &QPushButton::clicked, window, [this] { Command3_Click(); });
+    QObject::connect(c.Command4->button(), &QPushButton::clicked, window, [this] { Command4_Click(); });
+    QObject::connect(c.Command5->button(), &QPushButton::clicked, window, [this] { Command5_Click(); });
+}
+
+void SQUARE_RIZA::Command1_Click()
+{
+    navigation::ShowIntroduction();
+}
+
+void SQUARE_RIZA::Command2_Click()
+{
+    navigation::EndProgram();
+}
+
+void SQUARE_RIZA::Command3_Click()
+{
+    const double A = controls().HScroll1->Value();
+    SPEED_K = kBeta;
+    // 25 fronts: the step is a whole quarter, so the sum reaches 6 exactly.
+    for (double t = 0; t <= kLastStillFront; t += kFrontSpacing)
+        sorvel_kampyles::DrawSquareRootFronts(controls().SOURA1->canvas(), t, t, A, SPEED_K, 0, 0, 0);
+}
+
+void SQUARE_RIZA::Command4_Click()
+{
+    Controls& c = controls();
+    if (c.starttimer->Value()) {
+        METRITIS_SQUARE = 1;
+        c.SOURA1->canvas().Cls();
+    }
+    c.Timer1->SetEnabled(true);
+}
+
+void SQUARE_RIZA::Command5_Click()
+{
+    controls().Timer1->SetEnabled(false);
+}
+
+void SQUARE_RIZA::HScroll1_Change()
+{
+    controls().SOURA1->canvas().Cls();
+    sorvel_kampyles::ShowSquareRootCase();
+}
+
+void SQUARE_RIZA::Timer1_Timer()
+{
+    SPEED_K = kBeta;
+    Controls& c = controls();
+    const double A = c.HScroll1->Value();
+    TIMER_PREV = (c.starttimer->Value() && METRITIS_SQUARE == 0) ? 0 : TIMER_NOW;
+    TIMER_NOW = static_cast<double>(METRITIS_SQUARE) * c.Timer1->Interval() / kTicksPerUnit;
+    sorvel_kampyles::MoveSquareRootTrain(c.SOURA1->canvas(), TIMER_PREV, TIMER_NOW, A, SPEED_K);
+    sorvel_kampyles::ShowSquareRootCase();
+    ++METRITIS_SQUARE;
+}
+
+void SQUARE_RIZA::XRONOS_Change()
+{
+    SPEED_K = kBeta;
+    Controls& c = controls();
+    const double A = c.HScroll1->Value();
+    SCROLL_PREV = SCROLL_NOW;
+    SCROLL_NOW = c.XRONOS->Value() / 1000.0;
+    sorvel_kampyles::MoveSquareRootTrain(c.SOURA1->canvas(), SCROLL_PREV, SCROLL_NOW, A, SPEED_K);
+    sorvel_kampyles::ShowSquareRootCase();
+}
+
+}  // namespace square_root
+
+namespace sorvel_kampyles {
+
+void ShowSquareRootCase()
+{
+    PI_VALUE = ComputedPi();
+    square_root::SQUARE_RIZA& form = square_root::SQUARE_RIZA::instance();
+    form.CoverScreen();
+    square_root::SQUARE_RIZA::Controls& c = form.controls();
+    c.SOURA1->SetLeft(0);
+    c.SOURA1->SetTop(0);
+    c.SOURA1->SetHeight(form.Height());
+    c.SOURA1->SetWidth(c.SOURA1->Height());
+    c.XRONOS->SetTop(c.SOURA1->Top());
+    c.XRONOS->SetLeft(c.SOURA1->Width());
+    c.Command1->SetHeight(c.SOURA1->Height() / 12);
+    using Column = std::initializer_list<surface::Control*>;
+    for (surface::Control* button : Column{c.Command2.get(), c.Command3.get(), c.Command4.get(), c.Command5.get()})
+        button->SetHeight(c.Command1->Height());
+    for (surface::Control* control : Column{c.Command1.get(), c.Command2.get(), c.Command3.get(), c.Command4.get(),
+                                            c.Command5.get(), c.starttimer.get(), c.CONTINUETIME.get()})
+        control->SetWidth(c.SOURA1->Width() / 4);
+    c.starttimer->SetHeight(c.Command1->Height());
+    c.CONTINUETIME->SetHeight(c.Command1->Height());
+    // The column below XRONOS, each control directly under the one before (they are all as tall).
+    c.Command1->SetTop(c.XRONOS->Top() + c.XRONOS->Height());
+    c.Command1->SetLeft(c.SOURA1->Width());
+    const surface::Control* above = c.Command1.get();
+    for (surface::Control* control :
+         Column{c.Command2.get(), c.Command3.get(), c.Command4.get(), c.Command5.get(), c.starttimer.get(), c.CONTINUETIME.get()}) {
+        control->PlaceUnder(*above);
+        above = control;
+    }
+    c.Picture1->SetLeft(c.SOURA1->Width() + c.SOURA1->Left() + c.XRONOS->Width());
+    c.HScroll1->SetLeft(c.XRONOS->Left() + c.XRONOS->Width());
+    c.HScroll1->SetTop(c.Picture1->Top() + c.Picture1->Height());
+    c.Picture1->SetTop(c.SOURA1->Top());
+    c.Text1->SetLeft(c.HScroll1->Left() + c.HScroll1->Width());
+    c.Text1->SetTop(c.HScroll1->Top());
+    const double A = c.HScroll1->Value();
+    c.Text1->SetText(" A = " + surface::Format(A, "0"));
+    form.Show();
+    DrawSquareRootRayField(c.SOURA1->canvas(), A);
+}
+
+}  // namespace sorvel_kampyles

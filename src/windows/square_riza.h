@@ -1,0 +1,54 @@
+// The square-root-case window: the picture SOURA1 with time, wavefront and A controls.
+#pragma once
+
+#include "surface/controls.h"
+#include "surface/form.h"
+#include "surface/timer.h"
+#include "windows/time_memories.h"
+
+#include <memory>
+
+namespace sorvel_kampyles {
+// Lays the square-root window out over the screen, shows A, shows the window and draws the ray field.
+void ShowSquareRootCase();
+}  // namespace sorvel_kampyles
+
+namespace square_root {
+
+struct SQUARE_RIZAControls {
+    std::unique_ptr<surface::Picture> SOURA1;
+    std::unique_ptr<surface::ScrollBar> XRONOS;
+    std::unique_ptr<surface::CommandButton> Command1, Command2, Command3;
+    std::unique_ptr<surface::ScrollBar> HScroll1;
+    std::unique_ptr<surface::Picture> Picture1;
+    std::unique_ptr<surface::TextBox> Text1;
+    std::unique_ptr<surface::CommandButton> Command4, Command5;
+    std::unique_ptr<surface::OptionButton> starttimer, CONTINUETIME;
+    surface::Timer* Timer1 = nullptr;  // owned by the window
+};
+
+class SQUARE_RIZA : public surface::FormOf<SQUARE_RIZA, SQUARE_RIZAControls>, public windows::TimeMemories {
+public:
+    using Controls = SQUARE_RIZAControls;
+
+    // Ticks since the last restart; the time memories are in model time units.
+    long long METRITIS_SQUARE = 0;
+
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void HScroll1_Change();
+    void Timer1_Timer();
+    void XRONOS_Change();
+
+protected:
+    void MakeControls(QWidget* window, Controls& c) override;
+
+private:
+    friend FormOf;
+    SQUARE_RIZA();
+};
+
+}  // namespace square_root
