@@ -1,10 +1,10 @@
 // Long animation runs of both case windows on their real pictures: drives the timers far beyond a
 // lesson and reports resident memory, the cost of a tick (window layout included), messages and
 // refused coordinates. Exits 1 on a message or a refused coordinate.
-#include "windows/aktinon_sxedio.h"
-#include "windows/square_riza.h"
 #include "canvas/message_box.h"
 #include "surface/twips.h"
+#include "windows/aktinon_sxedio.h"
+#include "windows/square_riza.h"
 
 #include <QApplication>
 

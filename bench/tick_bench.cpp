@@ -1,9 +1,9 @@
 // Cost of one animation tick's drawing in each case, on the raster canvas and on a QPainter baseline.
-#include "qpainter_canvas.h"
-#include "model/shared/module_values.h"
 #include "model/linear/linear_train.h"
+#include "model/shared/module_values.h"
 #include "model/square_root/square_root_ray_field.h"
 #include "model/square_root/square_root_train.h"
+#include "qpainter_canvas.h"
 #include "surface/raster_canvas.h"
 
 #include <QGuiApplication>
@@ -83,9 +83,9 @@ void add(std::vector<Row>& rows, const std::string& name, const std::string& sho
 {
     rows.push_back({name, shortRow});
     for (const bool raster : {true, false})
-        benchmark::RegisterBenchmark((name + (raster ? " raster" : " qpainter")).c_str(),
-                                     [=](benchmark::State& s) { tick(s, raster); })
-            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((name + (raster ? " raster" : " qpainter")).c_str(), [=](benchmark::State& s) {
+            tick(s, raster);
+        })->Unit(benchmark::kMillisecond);
 }
 
 }  // namespace

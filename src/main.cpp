@@ -1,8 +1,8 @@
 // Entry point: installs the dialogs and the system's number format, then runs the start-up routine.
-#include "windows/startup.h"
-#include "surface/form.h"
 #include "canvas/format.h"
+#include "surface/form.h"
 #include "surface/message_dialog.h"
+#include "windows/startup.h"
 
 #include <QApplication>
 #include <QLocale>

@@ -21,10 +21,10 @@ class Canvas {
 public:
     virtual ~Canvas() = default;
     virtual void Scale(float x1, float y1, float x2, float y2) = 0;  // left, top, right, bottom
-    virtual void Cls() = 0;                                           // clear; CurrentX = CurrentY = 0
+    virtual void Cls() = 0;                                          // clear; CurrentX = CurrentY = 0
     virtual void Line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour = {}) = 0;
     virtual void PSet(float x, float y, std::optional<Rgb> colour = {}) = 0;
-    virtual void Print(const std::string& text) = 0;                  // at CurrentX, CurrentY
+    virtual void Print(const std::string& text) = 0;  // at CurrentX, CurrentY
     virtual void SetDrawWidth(int pixels) = 0;
     virtual int DrawWidth() const = 0;
     virtual void SetCurrentX(float x) = 0;

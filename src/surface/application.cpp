@@ -46,7 +46,8 @@ std::optional<Holder> xFocusHolder()
     if (!x11 || !x11->connection())
         return std::nullopt;
     xcb_connection_t* connection = x11->connection();
-    xcb_get_input_focus_reply_t* reply = xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr);
+    xcb_get_input_focus_reply_t* reply =
+        xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr);
     if (!reply)
         return std::nullopt;
     const xcb_window_t focus = reply->focus;

@@ -78,7 +78,7 @@ CaptionedControl::CaptionedControl(QAbstractButton* button, const std::string& c
     : Control(button, design), caption_(caption)
 {
     SetAccessibleName(caption);  // the shown text may be broken into lines
-    geometryChanged();  // the base could not reach this override while it was being built
+    geometryChanged();           // the base could not reach this override while it was being built
 }
 
 void CaptionedControl::geometryChanged()
@@ -92,7 +92,8 @@ void CaptionedControl::geometryChanged()
                                                                             : QStyle::CT_PushButton;
     if (type != QStyle::CT_PushButton)
         option.text = QStringLiteral("x");  // a box adds the spacing after its indicator only where there is text
-    const int bare = button->style()->sizeFromContents(type, &option, QSize(0, button->fontMetrics().height()), button).width();
+    const int bare =
+        button->style()->sizeFromContents(type, &option, QSize(0, button->fontMetrics().height()), button).width();
     const int room = button->width() - bare;
     const QString wrapped = WrapCaption(QString::fromStdString(caption_), button->fontMetrics(), room);
     if (button->text() != wrapped)
@@ -132,7 +133,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override
     {
         static const std::map<int, SliderAction> actions{
-            {Qt::Key_Up, SliderSingleStepSub},  {Qt::Key_Left, SliderSingleStepSub},
+            {Qt::Key_Up, SliderSingleStepSub},   {Qt::Key_Left, SliderSingleStepSub},
             {Qt::Key_Down, SliderSingleStepAdd}, {Qt::Key_Right, SliderSingleStepAdd},
             {Qt::Key_PageUp, SliderPageStepSub}, {Qt::Key_PageDown, SliderPageStepAdd},
             {Qt::Key_Home, SliderToMinimum},     {Qt::Key_End, SliderToMaximum}};
@@ -222,7 +223,9 @@ void TextBox::SetFontSize(double points)
     widget()->setFont(font);
 }
 
-Picture::Picture(QWidget* parent, TwipsRect design) : Control(new PictureBox(parent), design) {}
+Picture::Picture(QWidget* parent, TwipsRect design) : Control(new PictureBox(parent), design)
+{
+}
 
 Canvas& Picture::canvas()
 {

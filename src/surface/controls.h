@@ -1,8 +1,8 @@
 // Controls with their geometry in twips, read back exactly as written, and the properties the windows use.
 #pragma once
 
-#include "surface/picture_box.h"
 #include "canvas/tee_canvas.h"
+#include "surface/picture_box.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -9,7 +9,7 @@ namespace surface {
 // which lets two threads fill two bands of one image with exactly the pixels one would.
 struct PixelBand {
     std::uint32_t* bits = nullptr;
-    int stride = 0;     // pixels per row
+    int stride = 0;  // pixels per row
     int width = 0;
     int height = 0;
     int firstRow = 0;

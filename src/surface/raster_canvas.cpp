@@ -2,8 +2,8 @@
 // coordinates always cover the same pixels and a redraw in the background colour erases exactly.
 #include "surface/raster_canvas.h"
 
-#include "surface/pixel_raster.h"
 #include "canvas/segment_clip.h"
+#include "surface/pixel_raster.h"
 #include "surface/twips.h"
 
 #include <QPainter>
@@ -141,7 +141,8 @@ std::uint32_t RasterCanvas::pixelOf(const std::optional<Rgb>& colour) const
 {
     if (!colour)
         return foreColor_.rgb() | 0xff000000u;
-    return 0xff000000u | static_cast<std::uint32_t>((colour->r & 255) << 16 | (colour->g & 255) << 8 | (colour->b & 255));
+    return 0xff000000u |
+           static_cast<std::uint32_t>((colour->r & 255) << 16 | (colour->g & 255) << 8 | (colour->b & 255));
 }
 
 void RasterCanvas::Line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour)

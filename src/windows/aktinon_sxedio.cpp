@@ -1,14 +1,14 @@
 // The linear-case window: its design values, its layout over the screen and its handlers.
 #include "windows/aktinon_sxedio.h"
 
+#include "canvas/format.h"
+#include "canvas/int.h"
 #include "model/linear/linear_fronts.h"
 #include "model/linear/linear_ray_field.h"
 #include "model/linear/linear_train.h"
 #include "model/shared/module_values.h"
-#include "windows/navigation.h"
-#include "canvas/format.h"
-#include "canvas/int.h"
 #include "surface/twips.h"
+#include "windows/navigation.h"
 
 namespace linear {
 
@@ -17,8 +17,8 @@ using sorvel_kampyles::SPEED_V0;
 
 namespace {
 
-constexpr std::int16_t kV0 = 1000;     // speed on the horizontal axis, picture units per second
-constexpr std::int16_t kK = 8;         // |k|: the speed changes from 200 to 1800 across the picture
+constexpr std::int16_t kV0 = 1000;  // speed on the horizontal axis, picture units per second
+constexpr std::int16_t kK = 8;      // |k|: the speed changes from 200 to 1800 across the picture
 constexpr double kFrontSpacing = sorvel_kampyles::kLinearFrontSpacing;
 constexpr double kSetUpFronts = 0.24;  // the still picture shows the fronts of 0 to 0.24 s
 constexpr double kSingleRayFronts = 0.5;
@@ -32,20 +32,25 @@ void drawStillFronts(surface::Canvas& eikona, double v0, double k)
 
 }  // namespace
 
-aktinon_sxedio::aktinon_sxedio() : FormOf("SORVEL", 10500, 7500) {}
+aktinon_sxedio::aktinon_sxedio() : FormOf("SORVEL", 10500, 7500)
+{
+}
 
 void aktinon_sxedio::MakeControls(QWidget* window, Controls& c)
 {
     using surface::TwipsRect;
     c.eikona = std::make_unique<surface::Picture>(window, TwipsRect{-240, -120, 6855, 7215});
-    c.Option1 = std::make_unique<surface::OptionButton>(window, "increase  upwards", TwipsRect{7320, 480, 2055, 615}, true);
-    c.Option2 = std::make_unique<surface::OptionButton>(window, "decrease upwards", TwipsRect{7320, 1200, 1935, 615}, false);
+    c.Option1 =
+        std::make_unique<surface::OptionButton>(window, "increase  upwards", TwipsRect{7320, 480, 2055, 615}, true);
+    c.Option2 =
+        std::make_unique<surface::OptionButton>(window, "decrease upwards", TwipsRect{7320, 1200, 1935, 615}, false);
     c.Check1 = std::make_unique<surface::CheckBox>(window, "ALTERNATIVELY SHOW WAVEFRONTS AND RAYS OR ONLY RAYS",
                                                    TwipsRect{7320, 2160, 2535, 735});
     c.XRONOS = std::make_unique<surface::ScrollBar>(window, Qt::Vertical, TwipsRect{6600, 2400, 375, 4695},
                                                     surface::ScrollRange{0, 1000, 1, 20, 0});
     c.Check2 = std::make_unique<surface::CheckBox>(window, "SHOW ONLY WAVE FRONTS", TwipsRect{7200, 3000, 2175, 735});
-    c.Command1 = std::make_unique<surface::CommandButton>(window, "BACK TO INTRODUTION", TwipsRect{7440, 3960, 1452, 492});
+    c.Command1 =
+        std::make_unique<surface::CommandButton>(window, "BACK TO INTRODUTION", TwipsRect{7440, 3960, 1452, 492});
     c.Command2 = std::make_unique<surface::CommandButton>(window, "END", TwipsRect{7560, 4440, 1452, 492});
     c.Command3 = std::make_unique<surface::CommandButton>(window, "TIME", TwipsRect{7560, 5040, 1815, 615});
     c.Command4 = std::make_unique<surface::CommandButton>(window, "STOP TIMER", TwipsRect{7560, 5760, 1935, 615});

@@ -1,9 +1,9 @@
 // The theory window's design values and the filling done by "EXPLANATIONS".
 #include "windows/expalanations.h"
 
+#include "surface/twips.h"
 #include "windows/formula_images.h"
 #include "windows/theory_text.h"
-#include "surface/twips.h"
 
 namespace shell {
 
@@ -11,7 +11,9 @@ namespace {
 constexpr double kTextPoints = 15;  // large enough to read from the back of a classroom
 }
 
-EXPALANATIONS::EXPALANATIONS() : FormOf("THEORY", 14760, 13425) {}
+EXPALANATIONS::EXPALANATIONS() : FormOf("THEORY", 14760, 13425)
+{
+}
 
 void EXPALANATIONS::MakeControls(QWidget* window, Controls& c)
 {

@@ -6,19 +6,24 @@
 
 namespace shell {
 
-INTROD::INTROD() : FormOf("INTRODUCTION", 5880, 5430) {}
+INTROD::INTROD() : FormOf("INTRODUCTION", 5880, 5430)
+{
+}
 
 void INTROD::MakeControls(QWidget* window, Controls& c)
 {
-    c.Option1 = std::make_unique<surface::OptionButton>(window, "V LINEAR WITH Y", surface::TwipsRect{1560, 480, 2052, 372}, false);
-    c.Option2 = std::make_unique<surface::OptionButton>(window, "V AS SQUARE ROOT", surface::TwipsRect{1560, 960, 3012, 492}, true);
+    c.Option1 = std::make_unique<surface::OptionButton>(window, "V LINEAR WITH Y",
+                                                        surface::TwipsRect{1560, 480, 2052, 372}, false);
+    c.Option2 = std::make_unique<surface::OptionButton>(window, "V AS SQUARE ROOT",
+                                                        surface::TwipsRect{1560, 960, 3012, 492}, true);
     c.Command1 = std::make_unique<surface::CommandButton>(window, "END", surface::TwipsRect{1560, 1560, 1332, 372});
     c.Picture1 = std::make_unique<surface::Picture>(window, surface::TwipsRect{3600, 1080, 2055, 495});
     c.Picture1->box()->SetPicture(assets::SquareRootLawImage());
     c.Picture2 = std::make_unique<surface::Picture>(window, surface::TwipsRect{3600, 480, 2175, 615});
     c.Picture2->box()->SetPicture(assets::LinearLawImage());
     c.Command2 = std::make_unique<surface::CommandButton>(window, "START", surface::TwipsRect{3600, 1680, 1575, 735});
-    c.Command3 = std::make_unique<surface::CommandButton>(window, "EXPLANATIONS", surface::TwipsRect{3600, 2640, 2175, 1095});
+    c.Command3 =
+        std::make_unique<surface::CommandButton>(window, "EXPLANATIONS", surface::TwipsRect{3600, 2640, 2175, 1095});
     c.Picture1->SetAccessibleName("formula of the speed as the square root of a linear function of y");
     c.Picture2->SetAccessibleName("formula of the speed linear in y");
     surface::SetTabOrder({c.Option1.get(), c.Option2.get(), c.Command1.get(), c.Command2.get(), c.Command3.get()});

@@ -1,14 +1,14 @@
 // The square-root-case window: its design values, its layout over the screen and its handlers.
 #include "windows/square_riza.h"
 
-#include "windows/formula_images.h"
+#include "canvas/format.h"
 #include "model/shared/module_values.h"
-#include "windows/navigation.h"
 #include "model/square_root/square_root_fronts.h"
 #include "model/square_root/square_root_ray_field.h"
 #include "model/square_root/square_root_train.h"
-#include "canvas/format.h"
 #include "surface/twips.h"
+#include "windows/formula_images.h"
+#include "windows/navigation.h"
 
 #include <initializer_list>
 
@@ -20,12 +20,14 @@ using sorvel_kampyles::SPEED_K;
 namespace {
 
 constexpr double kFrontSpacing = sorvel_kampyles::kSquareRootFrontSpacing;
-constexpr double kLastStillFront = 6;    // "WAVE FRONTS" draws the fronts of 0 to 6
-constexpr double kTicksPerUnit = 50;     // one tick of the 1 ms timer advances 1/50 time unit
+constexpr double kLastStillFront = 6;  // "WAVE FRONTS" draws the fronts of 0 to 6
+constexpr double kTicksPerUnit = 50;   // one tick of the 1 ms timer advances 1/50 time unit
 
 }  // namespace
 
-SQUARE_RIZA::SQUARE_RIZA() : FormOf("CASE OF SQUARE ROOT", 7905, 9510) {}
+SQUARE_RIZA::SQUARE_RIZA() : FormOf("CASE OF SQUARE ROOT", 7905, 9510)
+{
+}
 
 void SQUARE_RIZA::MakeControls(QWidget* window, Controls& c)
 {
@@ -33,7 +35,8 @@ void SQUARE_RIZA::MakeControls(QWidget* window, Controls& c)
     c.SOURA1 = std::make_unique<surface::Picture>(window, TwipsRect{240, 120, 3252, 2292});
     c.XRONOS = std::make_unique<surface::ScrollBar>(window, Qt::Vertical, TwipsRect{3720, 960, 252, 2532},
                                                     surface::ScrollRange{0, 10000, 10, 50, 0});
-    c.Command1 = std::make_unique<surface::CommandButton>(window, "BACK TO INTRODUCTION", TwipsRect{3720, 3600, 1692, 372});
+    c.Command1 =
+        std::make_unique<surface::CommandButton>(window, "BACK TO INTRODUCTION", TwipsRect{3720, 3600, 1692, 372});
     c.Command2 = std::make_unique<surface::CommandButton>(window, "END", TwipsRect{3720, 3960, 1692, 372});
     c.Command3 = std::make_unique<surface::CommandButton>(window, "WAVE FRONTS", TwipsRect{3840, 4440, 1575, 495});
     c.HScroll1 = std::make_unique<surface::ScrollBar>(window, Qt::Horizontal, TwipsRect{3840, 5040, 1935, 375},
@@ -43,8 +46,10 @@ void SQUARE_RIZA::MakeControls(QWidget* window, Controls& c)
     c.Text1 = std::make_unique<surface::TextBox>(window, "Text1", TwipsRect{5760, 960, 735, 615}, false);
     c.Command4 = std::make_unique<surface::CommandButton>(window, "TIME ON", TwipsRect{3840, 5760, 1695, 615});
     c.Command5 = std::make_unique<surface::CommandButton>(window, "TIME OFF", TwipsRect{3840, 6480, 1815, 615});
-    c.starttimer = std::make_unique<surface::OptionButton>(window, "start timer", TwipsRect{5760, 2040, 1575, 495}, false);
-    c.CONTINUETIME = std::make_unique<surface::OptionButton>(window, "CONTINUE", TwipsRect{5640, 2640, 1575, 615}, false);
+    c.starttimer =
+        std::make_unique<surface::OptionButton>(window, "start timer", TwipsRect{5760, 2040, 1575, 495}, false);
+    c.CONTINUETIME =
+        std::make_unique<surface::OptionButton>(window, "CONTINUE", TwipsRect{5640, 2640, 1575, 615}, false);
     c.Timer1 = new surface::Timer(window, 1, true, [this] { Timer1_Timer(); });
     c.SOURA1->SetAccessibleName("rays and wavefronts of the square-root medium");
     c.XRONOS->SetAccessibleName("time");
@@ -155,8 +160,8 @@ void ShowSquareRootCase()
     c.Command1->SetTop(c.XRONOS->Top() + c.XRONOS->Height());
     c.Command1->SetLeft(c.SOURA1->Width());
     const surface::Control* above = c.Command1.get();
-    for (surface::Control* control :
-         Column{c.Command2.get(), c.Command3.get(), c.Command4.get(), c.Command5.get(), c.starttimer.get(), c.CONTINUETIME.get()}) {
+    for (surface::Control* control : Column{c.Command2.get(), c.Command3.get(), c.Command4.get(), c.Command5.get(),
+                                            c.starttimer.get(), c.CONTINUETIME.get()}) {
         control->PlaceUnder(*above);
         above = control;
     }

@@ -1,8 +1,8 @@
 // Prepares INTROD: full screen, "START" moved directly under "END", shown at the front.
 #include "windows/startup.h"
 
-#include "windows/introd.h"
 #include "surface/twips.h"
+#include "windows/introd.h"
 
 namespace shell {
 

@@ -7,6 +7,8 @@ namespace shell {
 
 std::string TheoryText()
 {
+    // The pieces keep their exact blanks, one to a line, with their lengths beside them.
+    // clang-format off
     static constexpr std::array<const char*, 9> pieces{
         "In the case of gradual change of the speed of the waves,such as in the case of a tank of water with a bottom that has not a constant depth  ",  // 140 characters
         "or seismic waves in the interior of the earth or gradual change of the refractive index in the air.    ",  // 103 characters
@@ -18,6 +20,7 @@ std::string TheoryText()
         "*********************** The rays as they proceed to higher speed get a total reflection                         ",  // 112 characters
         "*********************** The rays as they proceed to layers with lower speed they become perpendicular to the horizontal line for which the speed is zero (this is more obvious for the case of square root) ",  // 204 characters
     };
+    // clang-format on
     std::string text;
     for (const char* piece : pieces)
         text += piece;

@@ -1,8 +1,8 @@
 // Number patterns, and the double-precision clipping that keeps far points off the canvas.
-#include "model_support.h"
-#include "model/shared/clipped_drawing.h"
 #include "canvas/format.h"
 #include "canvas/int.h"
+#include "model/shared/clipped_drawing.h"
+#include "model_support.h"
 
 #include <gtest/gtest.h>
 

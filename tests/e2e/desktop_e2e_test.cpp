@@ -110,9 +110,10 @@ TEST_P(Scaled, BothFieldsAgreeWithIntegratedRaysAndStayCrisp)
     EXPECT_EQ(strayPixels(image, picture()), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Factors, Scaled, ::testing::Values(2.0, 1.5), [](const ::testing::TestParamInfo<double>& info) {
-    return info.param == 2.0 ? std::string("Two") : std::string("OneAndAHalf");
-});
+INSTANTIATE_TEST_SUITE_P(Factors, Scaled, ::testing::Values(2.0, 1.5),
+                         [](const ::testing::TestParamInfo<double>& info) {
+                             return info.param == 2.0 ? std::string("Two") : std::string("OneAndAHalf");
+                         });
 
 class UnderWindowManager : public ProgramFixture {
 protected:

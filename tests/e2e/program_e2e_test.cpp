@@ -139,7 +139,8 @@ TEST_P(Program, LinearCase)
         EXPECT_TRUE(anyNear(image, pixel(rayX, rayY), 2, isRed)) << rayX;
         EXPECT_TRUE(anyNear(image, pixel(-rayX, rayY), 2, isRed)) << -rayX;
     }
-    EXPECT_GT(count(image, picture(), [](QRgb p) { return (p & 0xffffff) == 0x323232; }), 100);  // fronts of 0.26 to 0.5 s
+    EXPECT_GT(count(image, picture(), [](QRgb p) { return (p & 0xffffff) == 0x323232; }),
+              100);  // fronts of 0.26 to 0.5 s
     EXPECT_NE(image.copy(labelArea), beforeSingle.copy(labelArea));
     expectRunning(false);  // moving the angle stops the timer
 
@@ -178,7 +179,8 @@ TEST_P(Program, SquareRootCase)
 {
     const double h = H();
     const auto row = [&](int i) { return Place{h, 2532 + i * h / 12, h / 4, h / 12}; };
-    const Place back = row(0), end = row(1), fronts = row(2), on = row(3), off = row(4), restart = row(5), resume = row(6);
+    const Place back = row(0), end = row(1), fronts = row(2), on = row(3), off = row(4), restart = row(5),
+                resume = row(6);
     const Place bar{h, 0, 252, 2532}, image1{h + 252, 0, 2055, 495}, aBar{h + 252, 495, 1935, 375};
     const Place aText{h + 252 + 1935, 495, 735, 615};
 

@@ -126,7 +126,8 @@ void ProgramFixture::expectSquareRootField(const QImage& image, double A)
             EXPECT_TRUE(anyNear(image, pixel(p.x, p.y), near, isBlack)) << "A " << A << " " << degrees << "° at " << t;
             EXPECT_TRUE(anyNear(image, pixel(-p.x, p.y), near, isBlack)) << "A " << A << " " << degrees << "° mirrored";
             const oracle::RayPoint q = oracle::TravelRay(medium, degrees * M_PI / 180, t + 0.125, 20000);
-            EXPECT_TRUE(anyNear(image, pixel(q.x, q.y), near / 2 + 1, isRed)) << "A " << A << " " << degrees << "° between dots";
+            EXPECT_TRUE(anyNear(image, pixel(q.x, q.y), near / 2 + 1, isRed))
+                << "A " << A << " " << degrees << "° between dots";
         }
 }
 

@@ -10,9 +10,9 @@
 #include <QImage>
 
 #include <functional>
-#include <ostream>
 #include <initializer_list>
 #include <memory>
+#include <ostream>
 
 // Names rectangles readably in failure messages.
 inline void PrintTo(const QRect& r, std::ostream* out)
@@ -32,9 +32,9 @@ struct Place {
 };
 
 bool isRed(QRgb p);
-bool isFront(QRgb p);      // the near-black of the latest wavefronts
+bool isFront(QRgb p);  // the near-black of the latest wavefronts
 bool isBlack(QRgb p);
-bool isPurple(QRgb p);     // the time marks
+bool isPurple(QRgb p);  // the time marks
 bool isPureBlack(QRgb p);
 
 class ProgramFixture : public ::testing::Test {
@@ -65,7 +65,8 @@ protected:
     // Asserts the picture changes from one second to the next (true) or stays (false).
     void expectRunning(bool running);
     // Red ray pixels where integrated rays of the linear medium cross these abscissae.
-    void expectLinearRays(const QImage& image, double k, std::initializer_list<int> angles, std::initializer_list<double> xs);
+    void expectLinearRays(const QImage& image, double k, std::initializer_list<int> angles,
+                          std::initializer_list<double> xs);
     // Black dots at quarter times along integrated rays of the square-root medium, red between them.
     void expectSquareRootField(const QImage& image, double A);
 

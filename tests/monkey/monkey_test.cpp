@@ -1,15 +1,15 @@
 // A seeded monkey: thousands of random user actions over all four windows, with the program's
 // invariants checked after every one. SORVEL_MONKEY_SEED and SORVEL_MONKEY_ACTIONS replay a run.
-#include "windows/aktinon_sxedio.h"
 #include "model/shared/clipped_drawing.h"
 #include "model/shared/module_values.h"
-#include "windows/expalanations.h"
-#include "windows/introd.h"
-#include "windows/startup.h"
-#include "windows/square_riza.h"
 #include "surface/application.h"
 #include "surface/twips.h"
 #include "window_support.h"
+#include "windows/aktinon_sxedio.h"
+#include "windows/expalanations.h"
+#include "windows/introd.h"
+#include "windows/square_riza.h"
+#include "windows/startup.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -145,7 +145,8 @@ public:
         remember("INTROD END");
         if (!surface::EndRequested())
             return report(count, "END did not end the program");
-        for (surface::Form* form : std::initializer_list<surface::Form*>{&aktinon_sxedio::instance(), &SQUARE_RIZA::instance()})
+        for (surface::Form* form :
+             std::initializer_list<surface::Form*>{&aktinon_sxedio::instance(), &SQUARE_RIZA::instance()})
             if (form->IsLoaded() && form->window()->isVisible())
                 return report(count, "a window stayed visible after END");
         if (aktinon_sxedio::instance().IsLoaded() && aktinon_sxedio::instance().controls().Timer1->Enabled())
@@ -206,8 +207,10 @@ private:
         add("INTROD EXPLANATIONS", 1, introd, [=](std::string&) { I()->Command3->button()->click(); });
         add("INTROD close", 1, closable(introd, 1), [](std::string&) { INTROD::instance().CloseByFrame(); });
 
-        add("THEORY type", 1, theoryShown, [](std::string&) { EXPALANATIONS::instance().controls().Text1->SetText("typed"); });
-        add("THEORY close", 1, closable(theoryShown, 0), [](std::string&) { EXPALANATIONS::instance().CloseByFrame(); });
+        add("THEORY type", 1, theoryShown,
+            [](std::string&) { EXPALANATIONS::instance().controls().Text1->SetText("typed"); });
+        add("THEORY close", 1, closable(theoryShown, 0),
+            [](std::string&) { EXPALANATIONS::instance().CloseByFrame(); });
 
         add("SORVEL increase upwards", 2, linearShown, [=](std::string&) { L()->Option1->button()->click(); });
         add("SORVEL decrease upwards", 2, linearShown, [=](std::string&) { L()->Option2->button()->click(); });
@@ -229,20 +232,24 @@ private:
         add("SORVEL STOP TIMER", 2, linearShown, [=](std::string&) { L()->Command4->button()->click(); });
         add("SORVEL SINGLE RAY", 2, linearShown, [=](std::string&) { L()->Command5->button()->click(); });
         add("SORVEL START AGAIN", 2, linearShown, [=](std::string&) { L()->Command6->button()->click(); });
-        add("SORVEL VScroll1", 4, [=] { return linearShown() && L()->VScroll1->Visible(); }, [=, this](std::string& detail) {
-            const int value = anyValue(-900, 900);
-            detail = " " + std::to_string(value);
-            const bool changes = value != L()->VScroll1->Value();
-            L()->VScroll1->SetValue(value);
-            if (changes)
-                expectedK_ = linearK();
-        });
-        add("SORVEL tick", 25, [=] { return aktinon_sxedio::instance().IsLoaded() && L()->Timer1->Enabled(); },
+        add(
+            "SORVEL VScroll1", 4, [=] { return linearShown() && L()->VScroll1->Visible(); },
+            [=, this](std::string& detail) {
+                const int value = anyValue(-900, 900);
+                detail = " " + std::to_string(value);
+                const bool changes = value != L()->VScroll1->Value();
+                L()->VScroll1->SetValue(value);
+                if (changes)
+                    expectedK_ = linearK();
+            });
+        add(
+            "SORVEL tick", 25, [=] { return aktinon_sxedio::instance().IsLoaded() && L()->Timer1->Enabled(); },
             [=, this](std::string&) {
                 aktinon_sxedio::instance().Timer1_Timer();
                 expectedK_ = linearK();
             });
-        add("SORVEL close", 1, closable(linearShown, 1), [](std::string&) { aktinon_sxedio::instance().CloseByFrame(); });
+        add("SORVEL close", 1, closable(linearShown, 1),
+            [](std::string&) { aktinon_sxedio::instance().CloseByFrame(); });
 
         add("SQUARE BACK TO INTRODUCTION", 2, squareShown, [=](std::string&) { S()->Command1->button()->click(); });
         add("SQUARE WAVE FRONTS", 1, squareShown, [=, this](std::string&) {
@@ -266,19 +273,22 @@ private:
             if (changes)
                 expectedK_ = 40;
         });
-        add("SQUARE tick", 20, [=] { return SQUARE_RIZA::instance().IsLoaded() && S()->Timer1->Enabled(); },
+        add(
+            "SQUARE tick", 20, [=] { return SQUARE_RIZA::instance().IsLoaded() && S()->Timer1->Enabled(); },
             [=, this](std::string&) {
                 SQUARE_RIZA::instance().Timer1_Timer();
                 expectedK_ = 40;
             });
         add("SQUARE close", 1, closable(squareShown, 1), [](std::string&) { SQUARE_RIZA::instance().CloseByFrame(); });
 
-        add("screen", 1, [] { return true; }, [this](std::string& detail) {
-            static const QSize screens[] = {{640, 480}, {1024, 768}, {1920, 1080}, {3840, 2160}, {768, 1024}};
-            const QSize screen = screens[std::uniform_int_distribution<int>(0, 4)(random_)];
-            detail = " " + std::to_string(screen.width()) + "x" + std::to_string(screen.height());
-            surface::SetScreenSizeForTesting(screen.width(), screen.height());
-        });
+        add(
+            "screen", 1, [] { return true; },
+            [this](std::string& detail) {
+                static const QSize screens[] = {{640, 480}, {1024, 768}, {1920, 1080}, {3840, 2160}, {768, 1024}};
+                const QSize screen = screens[std::uniform_int_distribution<int>(0, 4)(random_)];
+                detail = " " + std::to_string(screen.width()) + "x" + std::to_string(screen.height());
+                surface::SetScreenSizeForTesting(screen.width(), screen.height());
+            });
     }
 
     void watchPictures()
@@ -297,11 +307,13 @@ private:
             if (!watch->fault.empty())
                 return watch->fault;
         operationsSeen = linearWatch_.operations + squareWatch_.operations;
-        for (surface::Form* form : std::initializer_list<surface::Form*>{&aktinon_sxedio::instance(), &SQUARE_RIZA::instance()}) {
+        for (surface::Form* form :
+             std::initializer_list<surface::Form*>{&aktinon_sxedio::instance(), &SQUARE_RIZA::instance()}) {
             if (!form->IsLoaded())
                 continue;
-            surface::Picture& picture = form == &SQUARE_RIZA::instance() ? *SQUARE_RIZA::instance().controls().SOURA1
-                                                                          : *aktinon_sxedio::instance().controls().eikona;
+            surface::Picture& picture = form == &SQUARE_RIZA::instance()
+                                            ? *SQUARE_RIZA::instance().controls().SOURA1
+                                            : *aktinon_sxedio::instance().controls().eikona;
             if (picture.raster().rejectedOperations() != 0)
                 return "a coordinate that is not finite reached a picture";
             if (picture.Width() != picture.Height() || picture.Width() <= 0)
@@ -312,7 +324,9 @@ private:
 
         // The linear window's tick counter and times.
         const bool linearTick = action == "SORVEL tick";
-        const long long ticks = linearTick ? before.linearTicks + 1 : action == "SORVEL START AGAIN" ? 0 : before.linearTicks;
+        const long long ticks = linearTick                       ? before.linearTicks + 1
+                                : action == "SORVEL START AGAIN" ? 0
+                                                                 : before.linearTicks;
         const aktinon_sxedio& L = aktinon_sxedio::instance();
         if (L.METRHTHS_LINEAR != ticks)
             fault << "METRHTHS_LINEAR " << L.METRHTHS_LINEAR << " instead of " << ticks;
@@ -320,8 +334,9 @@ private:
             fault << "linear tick times " << L.TIMER_PREV << ", " << L.TIMER_NOW;
         else if (!linearTick && (L.TIMER_NOW != before.linearNow || L.TIMER_PREV != before.linearPrev))
             fault << "linear tick times changed without a tick";
-        else if (std::string bar = barRule(before.linearLoaded && after.linearLoaded, before.linearBar, after.linearBar,
-                                            before.linearScrollNow, before.linearScrollPrev, L.SCROLL_NOW, L.SCROLL_PREV);
+        else if (std::string bar =
+                     barRule(before.linearLoaded && after.linearLoaded, before.linearBar, after.linearBar,
+                             before.linearScrollNow, before.linearScrollPrev, L.SCROLL_NOW, L.SCROLL_PREV);
                  !bar.empty())
             fault << "linear " << bar;
 
@@ -339,8 +354,9 @@ private:
             fault << "square-root tick times " << S.TIMER_PREV << ", " << S.TIMER_NOW;
         else if (!squareTick && (S.TIMER_NOW != before.squareNow || S.TIMER_PREV != before.squarePrev))
             fault << "square-root tick times changed without a tick";
-        else if (std::string bar = barRule(before.squareLoaded && after.squareLoaded, before.squareBar, after.squareBar,
-                                            before.squareScrollNow, before.squareScrollPrev, S.SCROLL_NOW, S.SCROLL_PREV);
+        else if (std::string bar =
+                     barRule(before.squareLoaded && after.squareLoaded, before.squareBar, after.squareBar,
+                             before.squareScrollNow, before.squareScrollPrev, S.SCROLL_NOW, S.SCROLL_PREV);
                  !bar.empty())
             fault << "square-root " << bar;
         else if (expectedK_ && (sorvel_kampyles::SPEED_K != *expectedK_))
@@ -353,8 +369,8 @@ private:
     }
 
     // A time bar's memories move only when its value changes, to the value in thousandths.
-    static std::string barRule(bool stayedLoaded, int before, int after, double nowBefore, double prevBefore, double now,
-                               double prev)
+    static std::string barRule(bool stayedLoaded, int before, int after, double nowBefore, double prevBefore,
+                               double now, double prev)
     {
         if (stayedLoaded && before != after) {
             if (now != after / 1000.0 || prev != nowBefore)
@@ -406,8 +422,9 @@ TEST(Monkey, TwentyThousandRandomActionsKeepEveryRule)
     EXPECT_TRUE(fault.empty()) << fault;
     for (const auto& [name, n] : monkey.counts)
         std::printf("%6d  %s\n", n, name.c_str());
-    std::printf("seed %u: %d actions, %lld drawing operations watched, longest times %.3f s (linear) and %.2f (square root)\n",
-                seed, monkey.actionsRun, monkey.operationsSeen, monkey.longestLinearTime, monkey.longestSquareTime);
+    std::printf(
+        "seed %u: %d actions, %lld drawing operations watched, longest times %.3f s (linear) and %.2f (square root)\n",
+        seed, monkey.actionsRun, monkey.operationsSeen, monkey.longestLinearTime, monkey.longestSquareTime);
 }
 
 }  // namespace

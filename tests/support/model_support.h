@@ -16,8 +16,7 @@ using Kind = surface::RecordingCanvas::Kind;
 // Collects every message shown while it lives, instead of a modal dialog.
 class MessageCapture {
 public:
-    MessageCapture()
-        : previous_(surface::SetMessageSink([this](const std::string& text) { messages.push_back(text); }))
+    MessageCapture() : previous_(surface::SetMessageSink([this](const std::string& text) { messages.push_back(text); }))
     {
     }
     ~MessageCapture() { surface::SetMessageSink(previous_); }

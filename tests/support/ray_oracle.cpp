@@ -47,7 +47,8 @@ Medium LinearMedium(double v0, double k)
 
 Medium SquareRootMedium(double A, double beta)
 {
-    return {[=](double y) { return std::sqrt(A + beta * y); }, [=](double y) { return beta / (2 * std::sqrt(A + beta * y)); }};
+    return {[=](double y) { return std::sqrt(A + beta * y); },
+            [=](double y) { return beta / (2 * std::sqrt(A + beta * y)); }};
 }
 
 RayPoint TravelRay(const Medium& medium, double theta, double t, int steps)

@@ -1,8 +1,8 @@
 // Set-up for window tests: an offscreen application, a 1024 × 768 screen and no modal dialogs.
 #pragma once
 
-#include "model_support.h"
 #include "canvas/recording_canvas.h"
+#include "model_support.h"
 
 #include <QImage>
 #include <set>

@@ -89,8 +89,11 @@ TEST(RasterCanvas, LinesAreAliasedAndAsWideAsDrawWidth)
 TEST(RasterCanvas, RedrawingInTheBackgroundColourLeavesNothingBehind)
 {
     RasterCanvas canvas = userCanvas(357);
-    const float segments[][4] = {{-93.3f, 12.7f, 41.07f, -88.9f}, {0.1f, 0.1f, 0.3f, 99.7f}, {-100, -100, 100, 100},
-                                 {33.3f, 33.3f, 33.31f, 33.29f}, {-5, 150, 7, -250}};
+    const float segments[][4] = {{-93.3f, 12.7f, 41.07f, -88.9f},
+                                 {0.1f, 0.1f, 0.3f, 99.7f},
+                                 {-100, -100, 100, 100},
+                                 {33.3f, 33.3f, 33.31f, 33.29f},
+                                 {-5, 150, 7, -250}};
     for (const int width : {1, 2, 3, 5})
         for (const auto& s : segments) {
             canvas.SetDrawWidth(width);
@@ -186,7 +189,8 @@ TEST(RasterCanvas, GrowingAndShrinkingKeepTheDrawingAtItsDevicePixels)
         EXPECT_EQ(drawnPixels(canvas.image()), before) << "grown at " << ratio;
         canvas.Resize(QSize(70, 60), ratio);
         EXPECT_EQ(drawnPixels(canvas.image()), before) << "shrunk at " << ratio;
-        EXPECT_EQ(canvas.image().size(), QSize(static_cast<int>(std::lround(70 * ratio)), static_cast<int>(std::lround(60 * ratio))));
+        EXPECT_EQ(canvas.image().size(),
+                  QSize(static_cast<int>(std::lround(70 * ratio)), static_cast<int>(std::lround(60 * ratio))));
     }
 }
 

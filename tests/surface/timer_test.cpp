@@ -35,11 +35,11 @@ TEST(Timer, TicksStartAtMostSixtyTimesASecondAndNeverQueue)
         int interval;
         double sinceLastStart, delay;
     };
-    for (const Case& c : {Case{1, 0, 17},       // 1/60 s from the start of the last tick, rounded up
-                          Case{1, 5.5, 12},     // the tick itself took 5.5 ms
-                          Case{1, 16.7, 0},     // a long tick: the next at once
-                          Case{1, 250, 0},      // however long, one tick follows, not a backlog
-                          Case{100, 30, 70}})   // a slower interval of the program's own is kept
+    for (const Case& c : {Case{1, 0, 17},      // 1/60 s from the start of the last tick, rounded up
+                          Case{1, 5.5, 12},    // the tick itself took 5.5 ms
+                          Case{1, 16.7, 0},    // a long tick: the next at once
+                          Case{1, 250, 0},     // however long, one tick follows, not a backlog
+                          Case{100, 30, 70}})  // a slower interval of the program's own is kept
         EXPECT_EQ(Timer::NextTickDelayMs(c.interval, c.sinceLastStart), c.delay)
             << c.interval << " ms after " << c.sinceLastStart;
 }

@@ -1,6 +1,8 @@
 // A train moved on the picture leaves out the fronts that are out of sight; over seeded runs of
 // ticks, time-bar moves and restarts, at long times, its pixels and messages stay those of the
 // plain loop of the handlers, which draws every front.
+#include "canvas/int.h"
+#include "canvas/message_box.h"
 #include "model/linear/linear_front_sight.h"
 #include "model/linear/linear_fronts.h"
 #include "model/linear/linear_train.h"
@@ -9,8 +11,6 @@
 #include "model/square_root/square_root_fronts.h"
 #include "model/square_root/square_root_ray_field.h"
 #include "model/square_root/square_root_train.h"
-#include "canvas/int.h"
-#include "canvas/message_box.h"
 #include "surface/raster_canvas.h"
 
 #include <gtest/gtest.h>
@@ -138,7 +138,8 @@ TEST_P(LinearTrainIdentity, MatchesThePlainLoopUpToTwoThousandSeconds)
         if (&picture == &kPictures[0])
             sequence.push_back({1999.999, 2000});  // a hundred thousand fronts, once
         expectSamePictures(
-            picture, sequence, [&](surface::Canvas& c, const Step& s) { MoveLinearTrain(c, s.previous, s.now, 1000, k); },
+            picture, sequence,
+            [&](surface::Canvas& c, const Step& s) { MoveLinearTrain(c, s.previous, s.now, 1000, k); },
             [&](surface::Canvas& c, const Step& s) { plainLinearTrain(c, s, k); });
     }
 }
@@ -158,8 +159,7 @@ TEST_P(SquareRootTrainIdentity, MatchesThePlainLoopUpToFiveThousandTimeUnits)
         if (&picture == &kPictures[0])
             sequence.push_back({4999.98, 5000});  // twenty thousand fronts, once
         expectSamePictures(
-            picture, sequence,
-            [&](surface::Canvas& c, const Step& s) { squareRootTrain(c, s, A); },
+            picture, sequence, [&](surface::Canvas& c, const Step& s) { squareRootTrain(c, s, A); },
             [&](surface::Canvas& c, const Step& s) { plainSquareRootTrain(c, s, A); });
     }
 }
@@ -193,8 +193,7 @@ TEST(TrainIdentity, AroundTheAgeAtWhichFrontsLeaveSight)
             for (const double shift : {-0.02, -1e-9, 1e-9, 0.02})
                 sequence.push_back({bound + 3 * 0.25 + shift - 0.02, bound + 3 * 0.25 + shift});
             expectSamePictures(
-                picture, sequence,
-                [&](surface::Canvas& c, const Step& s) { squareRootTrain(c, s, A); },
+                picture, sequence, [&](surface::Canvas& c, const Step& s) { squareRootTrain(c, s, A); },
                 [&](surface::Canvas& c, const Step& s) { plainSquareRootTrain(c, s, A); });
         }
     }
@@ -223,8 +222,10 @@ TEST(TrainIdentity, FrontsPastTheBoundDrawNothing)
     }
     for (const double A : {500.0, 1000.0, 5000.0}) {
         const double bound = SquareRootFrontsOutOfSight(A, 40, reach);
-        EXPECT_TRUE(drawsAlone([&](surface::Canvas& c) { DrawSquareRootFronts(c, bound - 0.5, bound - 0.5, A, 40, 0, 0, 0); }))
-            << "A " << A;
+        EXPECT_TRUE(drawsAlone([&](surface::Canvas& c) {
+            DrawSquareRootFronts(c, bound - 0.5, bound - 0.5, A, 40, 0, 0, 0);
+        })) << "A "
+            << A;
         for (const double age : {bound, bound + 1e-6, bound + 0.25, bound + 10, 300.0, 5000.0})
             EXPECT_FALSE(drawsAlone([&](surface::Canvas& c) { DrawSquareRootFronts(c, age, age, A, 40, 0, 0, 0); }))
                 << "A " << A << ", age " << age;

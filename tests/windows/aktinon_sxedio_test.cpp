@@ -1,10 +1,10 @@
 // The linear-case window as a state machine: layout, timer, time bar, single ray, options and check boxes.
-#include "windows/aktinon_sxedio.h"
 #include "model/linear/linear_fronts.h"
 #include "model/shared/module_values.h"
-#include "windows/introd.h"
 #include "surface/application.h"
 #include "window_support.h"
+#include "windows/aktinon_sxedio.h"
+#include "windows/introd.h"
 
 #include <cmath>
 
@@ -63,8 +63,8 @@ TEST_F(LinearWindow, TimerTicksCountAndDrawOnePairPerFrontSoFar)
         form().Timer1_Timer();
         return support::LinearFrontCalls(recorder.ops());
     };
-    EXPECT_EQ(callsAt(19), 1);   // 0.019 s
-    EXPECT_EQ(callsAt(20), 2);   // 0.02 s: the second front is at time 0
+    EXPECT_EQ(callsAt(19), 1);  // 0.019 s
+    EXPECT_EQ(callsAt(20), 2);  // 0.02 s: the second front is at time 0
     EXPECT_EQ(callsAt(1000), 51);
     EXPECT_EQ(callsAt(580), 29);  // 0.58/0.02 comes out just below 29
     EXPECT_EQ(callsAt(940), 47);
@@ -207,7 +207,8 @@ TEST_F(LinearWindow, CheckBoxesClearAndDrawTheStillFronts)
 TEST_F(LinearWindow, LongAnimationRaisesNoMessageAndDrawsNothingNonFinite)
 {
     // From where rounding used to raise messages, past where exp(8t) and exp(16t) overflow, to 100 s.
-    for (const long long count : {2300LL, 2350LL, 2400LL, 5000LL, 10000LL, 44360LL, 44500LL, 88700LL, 88800LL, 100000LL}) {
+    for (const long long count :
+         {2300LL, 2350LL, 2400LL, 5000LL, 10000LL, 44360LL, 44500LL, 88700LL, 88800LL, 100000LL}) {
         form().METRHTHS_LINEAR = count;
         recorder.clear();
         form().Timer1_Timer();

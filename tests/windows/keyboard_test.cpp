@@ -1,10 +1,10 @@
 // A keyboard alone reaches every control a user acts on: Tab order by TabIndex in each window,
 // scroll bars that take the focus and move by their changes, buttons and boxes on Space.
+#include "window_support.h"
 #include "windows/aktinon_sxedio.h"
 #include "windows/introd.h"
-#include "windows/startup.h"
 #include "windows/square_riza.h"
-#include "window_support.h"
+#include "windows/startup.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -75,7 +75,8 @@ TEST(Keyboard, TabAndShiftTabFollowTheTabIndexOfEveryWindow)
              sorvel_kampyles::ShowSquareRootCase();
              return SQUARE_RIZA::instance().controls().XRONOS->widget();
          },
-         {"time", "BACK TO INTRODUCTION", "END", "WAVE FRONTS", "A", "value of A", "TIME ON", "TIME OFF", "start timer"}},
+         {"time", "BACK TO INTRODUCTION", "END", "WAVE FRONTS", "A", "value of A", "TIME ON", "TIME OFF",
+          "start timer"}},
     };
     for (const TabCase& c : cases) {
         QWidget* first = c.open();
@@ -116,7 +117,11 @@ TEST(Keyboard, ScrollBarsMoveByTheirChangesAndRaiseOneChangeAPress)
              return linear.controls().XRONOS.get();
          },
          [&] { return std::to_string(linear.SCROLL_NOW); },
-         {{Qt::Key_Down, 1}, {Qt::Key_PageDown, 21}, {Qt::Key_Up, 20}, {Qt::Key_PageUp, 0}, {Qt::Key_End, 1000},
+         {{Qt::Key_Down, 1},
+          {Qt::Key_PageDown, 21},
+          {Qt::Key_Up, 20},
+          {Qt::Key_PageUp, 0},
+          {Qt::Key_End, 1000},
           {Qt::Key_Home, 0}}},
         {"start angle",
          [&] {
@@ -135,7 +140,10 @@ TEST(Keyboard, ScrollBarsMoveByTheirChangesAndRaiseOneChangeAPress)
         {"A",
          [&] { return square.controls().HScroll1.get(); },
          [&] { return square.controls().Text1->Text(); },
-         {{Qt::Key_Home, 500}, {Qt::Key_Right, 520}, {Qt::Key_PageDown, 620}, {Qt::Key_Left, 600},
+         {{Qt::Key_Home, 500},
+          {Qt::Key_Right, 520},
+          {Qt::Key_PageDown, 620},
+          {Qt::Key_Left, 600},
           {Qt::Key_PageUp, 500},
           {Qt::Key_End, 5000}}},
     };
@@ -169,7 +177,7 @@ TEST(Keyboard, SpaceActsOnButtonsAndCheckBoxes)
     EXPECT_FALSE(c.Timer1->Enabled());
     press(c.Command3->widget(), Qt::Key_Space);  // TIME
     EXPECT_TRUE(c.Timer1->Enabled());
-    press(c.Check2->widget(), Qt::Key_Space);    // SHOW ONLY WAVE FRONTS
+    press(c.Check2->widget(), Qt::Key_Space);  // SHOW ONLY WAVE FRONTS
     EXPECT_EQ(c.Check2->Value(), 1);
     press(c.Command4->widget(), Qt::Key_Space);
 

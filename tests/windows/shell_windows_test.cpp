@@ -1,12 +1,12 @@
 // The introduction and theory windows: start-up layout on any screen, handlers, text and reloading.
-#include "windows/expalanations.h"
-#include "windows/introd.h"
-#include "windows/startup.h"
-#include "windows/theory_text.h"
-#include "windows/square_riza.h"
-#include "windows/aktinon_sxedio.h"
 #include "surface/twips.h"
 #include "window_support.h"
+#include "windows/aktinon_sxedio.h"
+#include "windows/expalanations.h"
+#include "windows/introd.h"
+#include "windows/square_riza.h"
+#include "windows/startup.h"
+#include "windows/theory_text.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -110,7 +110,7 @@ TEST(EveryScreen, AllFourWindowsLayOutAsTheirTablesGive)
         EXPECT_EQ(q.SOURA1->Width(), H);
         EXPECT_EQ(q.SOURA1->Height(), H);
         EXPECT_EQ(q.SOURA1->raster().image().width(), q.SOURA1->raster().image().height());
-        const surface::Control* column[] = {q.Command1.get(), q.Command2.get(), q.Command3.get(), q.Command4.get(),
+        const surface::Control* column[] = {q.Command1.get(), q.Command2.get(),   q.Command3.get(),    q.Command4.get(),
                                             q.Command5.get(), q.starttimer.get(), q.CONTINUETIME.get()};
         for (int i = 0; i < 7; ++i) {
             EXPECT_EQ(column[i]->Left(), H);

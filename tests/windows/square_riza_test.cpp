@@ -1,9 +1,9 @@
 // The square-root window as a state machine: layout, timer and manual steps, wavefronts and A.
 #include "model/shared/module_values.h"
-#include "windows/introd.h"
-#include "windows/square_riza.h"
 #include "model/square_root/square_root_rays.h"
 #include "window_support.h"
+#include "windows/introd.h"
+#include "windows/square_riza.h"
 
 #include <cmath>
 
@@ -29,7 +29,8 @@ protected:
     // with two segments (right and mirrored) from the top point of the ray sent straight up.
     int frontsAt(double T, surface::Rgb colour)
     {
-        const float top = static_cast<float>(SquareRootVerticalY(SQUARE_RIZA::instance().controls().HScroll1->Value(), 40, T, 1));
+        const float top =
+            static_cast<float>(SquareRootVerticalY(SQUARE_RIZA::instance().controls().HScroll1->Value(), 40, T, 1));
         int lines = 0;
         for (const Op& op : recorder.ops())
             lines += op.kind == Kind::Line && op.width == 5 && op.colour == colour && op.x1 == 0 && op.y1 == top;

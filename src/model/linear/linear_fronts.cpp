@@ -1,12 +1,12 @@
 // Draws linear-medium wavefronts in four sweeps of start angles that close the right and left halves.
 #include "model/linear/linear_fronts.h"
 
+#include "canvas/format.h"
+#include "canvas/message_box.h"
 #include "model/linear/linear_rays.h"
 #include "model/shared/clipped_drawing.h"
 #include "model/shared/colours.h"
 #include "model/shared/module_values.h"
-#include "canvas/format.h"
-#include "canvas/message_box.h"
 
 #include <cmath>
 #include <string>
@@ -19,11 +19,11 @@ constexpr int kAnglesPerSweep = 18;
 struct Sweep {
     int from;
     int step;
-    bool startsAtTop;       // begins at the point of the ray sent straight up
-    bool negateX;           // X = −sin(A)/v0 instead of sin(A)/v0
-    bool subtract;          // u = C − (k·X)·Z instead of C + (k·X)·Z
-    const char* message;    // nullptr: an invalid point is skipped silently
-    bool withHeight;        // the message also gives the last height computed
+    bool startsAtTop;     // begins at the point of the ray sent straight up
+    bool negateX;         // X = −sin(A)/v0 instead of sin(A)/v0
+    bool subtract;        // u = C − (k·X)·Z instead of C + (k·X)·Z
+    const char* message;  // nullptr: an invalid point is skipped silently
+    bool withHeight;      // the message also gives the last height computed
 };
 
 // Sweeps 1 and 3 meet at the horizontal ray F = 90 and close the right half; 2 and 4 the left.
@@ -37,7 +37,7 @@ constexpr std::array<Sweep, 4> kSweeps{{
 // What a sweep needs of one start angle; depends on the angle and the medium only, never on the time.
 struct SweepAngle {
     LinearRay ray;
-    double kX = 0;   // k·X
+    double kX = 0;  // k·X
 };
 
 // F = 90 turns into exactly PI_VALUE / 2, so the horizontal ray lies on the boundary between the
@@ -129,8 +129,7 @@ void DrawLinearFront(surface::Canvas& eikona, const LinearFront& front, surface:
     }
 }
 
-void DrawLinearFronts(surface::Canvas& eikona, double t1, double t2, double v0, double k, int red,
-                      int green, int blue)
+void DrawLinearFronts(surface::Canvas& eikona, double t1, double t2, double v0, double k, int red, int green, int blue)
 {
     double lastHeight = 0;
     LinearFront front;

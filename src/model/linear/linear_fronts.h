@@ -13,8 +13,7 @@ inline constexpr int kLinearFrontWidth = 5;
 // Draws the wavefront of time t1 in RGB(red, green, blue), then that of t2 in RGB(5, 5, 5), each
 // a 5-pixel polyline through the ray points at 5° steps with a red dot at every segment start.
 // Times may be negative (a front of −τ is the front of τ). Leaves DrawWidth at 1.
-void DrawLinearFronts(surface::Canvas& eikona, double t1, double t2, double v0, double k, int red,
-                      int green, int blue);
+void DrawLinearFronts(surface::Canvas& eikona, double t1, double t2, double v0, double k, int red, int green, int blue);
 
 // The points of one front, computed apart from its drawing so that the train can judge a front
 // before it draws it. Four sweeps of 18 start angles each.

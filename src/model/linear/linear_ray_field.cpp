@@ -1,10 +1,10 @@
 // Draws the time marks and the ray fan of the linear medium from the circular-arc form of its rays.
 #include "model/linear/linear_ray_field.h"
 
+#include "canvas/format.h"
 #include "model/shared/clipped_drawing.h"
 #include "model/shared/colours.h"
 #include "model/shared/module_values.h"
-#include "canvas/format.h"
 
 #include <cmath>
 

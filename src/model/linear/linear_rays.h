@@ -22,9 +22,9 @@ inline constexpr double kRoundingRadicand = -1e-12;
 struct LinearRay {
     enum class Branch { RisingRight, RisingLeft, FallingRight, FallingLeft, Vertical };
     double A = 0;
-    double P = 0;    // ray parameter sin(A)/v0
-    double C0 = 0;   // √(1 − (P·v0)²) = |cos A|
-    bool downward = false;   // |A| > π/2: LinearRayX takes its downward branch
+    double P = 0;                      // ray parameter sin(A)/v0
+    double C0 = 0;                     // √(1 − (P·v0)²) = |cos A|
+    bool downward = false;             // |A| > π/2: LinearRayX takes its downward branch
     Branch branch = Branch::Vertical;  // the row LinearRayY takes
 };
 LinearRay MakeLinearRay(double v0, double A);

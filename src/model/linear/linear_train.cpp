@@ -3,8 +3,8 @@
 
 #include "model/linear/linear_front_sight.h"
 #include "model/linear/linear_fronts.h"
-#include "model/shared/front_train.h"
 #include "model/shared/colours.h"
+#include "model/shared/front_train.h"
 #include "model/shared/module_values.h"
 
 #include <optional>
@@ -27,9 +27,9 @@ void MoveLinearTrain(surface::Canvas& eikona, double previous, double now, doubl
         }
     };
     static OutOfSightAge outOfSight;
-    const double lastAge = outOfSight.For(eikona, kLinearFrontWidth, {v0, k, PI_VALUE}, [&](const surface::UserBox& reach) {
-        return LinearFrontsOutOfSight(v0, k, reach);
-    });
+    const double lastAge =
+        outOfSight.For(eikona, kLinearFrontWidth, {v0, k, PI_VALUE},
+                       [&](const surface::UserBox& reach) { return LinearFrontsOutOfSight(v0, k, reach); });
     MoveTrain(eikona, previous, now, kLinearFrontSpacing, lastAge, drawFront);
 }
 

@@ -36,11 +36,10 @@ double DistanceToBox(const surface::UserBox& box, double x1, double y1, double x
     if (surface::ClipSegment(cx1, cy1, cx2, cy2, box.left, box.bottom, box.right, box.top))
         return 0;
     // Apart, the nearest pair is an end of the segment and the box, or a corner of the box and the segment.
-    return std::min({pointToBox(box, x1, y1), pointToBox(box, x2, y2),
-                     pointToSegment(box.left, box.bottom, x1, y1, x2, y2),
-                     pointToSegment(box.left, box.top, x1, y1, x2, y2),
-                     pointToSegment(box.right, box.bottom, x1, y1, x2, y2),
-                     pointToSegment(box.right, box.top, x1, y1, x2, y2)});
+    return std::min(
+        {pointToBox(box, x1, y1), pointToBox(box, x2, y2), pointToSegment(box.left, box.bottom, x1, y1, x2, y2),
+         pointToSegment(box.left, box.top, x1, y1, x2, y2), pointToSegment(box.right, box.bottom, x1, y1, x2, y2),
+         pointToSegment(box.right, box.top, x1, y1, x2, y2)});
 }
 
 }  // namespace sorvel_kampyles

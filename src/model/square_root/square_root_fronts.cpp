@@ -10,7 +10,6 @@
 namespace sorvel_kampyles {
 namespace {
 
-
 using Point = SquareRootFront::Point;
 
 // The point of the ray of this many degrees at time T, or nothing once that ray has reached the zero-speed line.
@@ -78,8 +77,8 @@ void DrawSquareRootFront(surface::Canvas& SOURA1, const SquareRootFront& front, 
     }
 }
 
-void DrawSquareRootFronts(surface::Canvas& SOURA1, double t1, double t2, double A, double beta, int red,
-                          int green, int blue)
+void DrawSquareRootFronts(surface::Canvas& SOURA1, double t1, double t2, double A, double beta, int red, int green,
+                          int blue)
 {
     PI_VALUE = ComputedPi();
     const SquareRootRayTable& rays = SquareRootRaysFor(A, beta);

@@ -1,8 +1,8 @@
 // Wavefronts of the square-root medium, from the ray points of whole-degree start angles.
 #pragma once
 
-#include "model/square_root/square_root_rays.h"
 #include "canvas/canvas.h"
+#include "model/square_root/square_root_rays.h"
 
 #include <array>
 #include <optional>
@@ -15,8 +15,8 @@ inline constexpr int kSquareRootFrontWidth = 5;
 // Draws the front of time t1 in RGB(red, green, blue), then that of t2 in RGB(5, 5, 5): an
 // upper branch through the rays of 1° to 90° and a lower one through 179° to 91°, mirrored,
 // leaving out rays that have already ended. Leaves DrawWidth at 1.
-void DrawSquareRootFronts(surface::Canvas& SOURA1, double t1, double t2, double A, double beta, int red,
-                          int green, int blue);
+void DrawSquareRootFronts(surface::Canvas& SOURA1, double t1, double t2, double A, double beta, int red, int green,
+                          int blue);
 
 // The points of one front, computed apart from its drawing so that the train can judge a front
 // before it draws it.
@@ -24,8 +24,8 @@ struct SquareRootFront {
     struct Point {
         double x, y;
     };
-    double top = 0;     // the ray sent straight up
-    double bottom = 0;  // the ray sent straight down, or the zero-speed line once it is there
+    double top = 0;                              // the ray sent straight up
+    double bottom = 0;                           // the ray sent straight down, or the zero-speed line once it is there
     std::array<std::optional<Point>, 90> upper;  // 1° to 90°; empty where the ray has ended
     std::array<std::optional<Point>, 89> lower;  // 179° down to 91°
 };

@@ -6,7 +6,6 @@
 #include "model/shared/module_values.h"
 #include "model/square_root/square_root_rays.h"
 
-
 namespace sorvel_kampyles {
 namespace {
 

@@ -3,9 +3,9 @@
 #include "canvas/recording_canvas.h"
 #include "model/linear/linear_fronts.h"
 #include "model/linear/linear_rays.h"
+#include "model/shared/module_values.h"
 #include "model_support.h"
 #include "ray_oracle.h"
-#include "model/shared/module_values.h"
 
 #include <gtest/gtest.h>
 
@@ -228,7 +228,7 @@ TEST(LinearFronts, InvalidPointsAreSkippedWithTheirMessages)
     const std::string height = surface::Format(front.sweeps[2][2].T, "0.0000");
     const std::string heightInSweep4 = surface::Format(front.sweeps[3][2].T, "0.0000");
     EXPECT_EQ(messages.messages, (std::vector<std::string>{"X= 1.235", " F>90 X= 1.235 y = " + height,
-                                                        " F<-90 X= 1.235 y = " + heightInSweep4}));
+                                                           " F<-90 X= 1.235 y = " + heightInSweep4}));
     // Three segments fewer in each of the four sweeps: the skipped point joins its neighbours.
     EXPECT_EQ(support::OfKind(canvas.ops(), Kind::Line).size(), 4u * 17);
     EXPECT_EQ(lastHeight, front.sweeps[3].back().T);
@@ -238,8 +238,8 @@ TEST(LinearFronts, InvalidPointsAreSkippedWithTheirMessages)
     front.sweeps[2][0].valid = false;
     DrawLinearFront(canvas, front, surface::Rgb{5, 5, 5}, lastHeight);
     ASSERT_GE(messages.messages.size(), 2u);
-    EXPECT_EQ(messages.messages[1], " F>90 X= " + surface::Format(front.sweeps[2][0].Z, "0.000") + " y = " +
-                                     surface::Format(front.sweeps[1].back().T, "0.0000"));
+    EXPECT_EQ(messages.messages[1], " F>90 X= " + surface::Format(front.sweeps[2][0].Z, "0.000") +
+                                        " y = " + surface::Format(front.sweeps[1].back().T, "0.0000"));
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 // The linear ray fan and time marks against worked values and against integrated rays.
 #include "model/linear/linear_ray_field.h"
-#include "ray_oracle.h"
-#include "model_support.h"
 #include "model/shared/module_values.h"
+#include "model_support.h"
+#include "ray_oracle.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The square-root ray field and wavefronts, checked on the recorded drawing operations.
-#include "model_support.h"
 #include "model/shared/module_values.h"
 #include "model/square_root/square_root_fronts.h"
 #include "model/square_root/square_root_ray_field.h"
 #include "model/square_root/square_root_rays.h"
+#include "model_support.h"
 
 #include <gtest/gtest.h>
 
@@ -37,8 +37,8 @@ std::vector<std::vector<Op>> fieldRays(double A)
         EXPECT_EQ(ops[i + 2].kind, Kind::Line);
         EXPECT_EQ(ops[i + 2].width, 1);
         EXPECT_EQ(ops[i + 2].colour, (surface::Rgb{255, 0, 0}));
-        const bool first = ops[i + 2].x1 == 0 && ops[i + 2].y1 == 0 && std::fabs(ops[i].x1) < 1e-4f &&
-                           std::fabs(ops[i].y1) < 1e-4f;
+        const bool first =
+            ops[i + 2].x1 == 0 && ops[i + 2].y1 == 0 && std::fabs(ops[i].x1) < 1e-4f && std::fabs(ops[i].y1) < 1e-4f;
         if (first)
             rays.emplace_back();
         rays.back().push_back(ops[i]);

@@ -1,7 +1,7 @@
 // Square-root ray functions against worked values, the closed form in θ and integrated rays.
-#include "ray_oracle.h"
 #include "model/shared/module_values.h"
 #include "model/square_root/square_root_rays.h"
+#include "ray_oracle.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +38,8 @@ Point closedForm(double degrees, double t, double A = kA)
     const double a = std::sin(theta0) / std::sqrt(A);
     const double theta = theta0 + kBeta * a * t / 2;
     const double y = std::pow(std::sin(theta), 2) / (kBeta * a * a) - A / kBeta;
-    const double x = ((theta - std::sin(theta) * std::cos(theta)) - (theta0 - std::sin(theta0) * std::cos(theta0))) / (kBeta * a * a);
+    const double x = ((theta - std::sin(theta) * std::cos(theta)) - (theta0 - std::sin(theta0) * std::cos(theta0))) /
+                     (kBeta * a * a);
     return {x, y, true};
 }
 
@@ -50,9 +51,9 @@ TEST(SquareRootRays, WorkedValues)
     };
     // The row for 45° at 2.4 carries the values of 2.4 itself (y 20.9685, x 92.2789).
     const Row rows[] = {
-        {45, 0.5, 10.8114, 13.6390, true},   {45, 1.5, 24.3465, 52.8621, true},  {45, 2.4, 20.9685, 92.2789, true},
-        {45, 2.5, 19.6687, 96.3335, true},   {45, 3.5, 0.2774, 128.2608, true},  {45, 4.5, -19.3214, 141.4876, true},
-        {45, 5.5, -24.4665, 0, false},       {90, 1.0, -8.7358, 27.7311, true},  {120, 1.0, -17.3531, 17.8387, true},
+        {45, 0.5, 10.8114, 13.6390, true}, {45, 1.5, 24.3465, 52.8621, true}, {45, 2.4, 20.9685, 92.2789, true},
+        {45, 2.5, 19.6687, 96.3335, true}, {45, 3.5, 0.2774, 128.2608, true}, {45, 4.5, -19.3214, 141.4876, true},
+        {45, 5.5, -24.4665, 0, false},     {90, 1.0, -8.7358, 27.7311, true}, {120, 1.0, -17.3531, 17.8387, true},
     };
     for (const Row& row : rows) {
         const Point p = rayAt(row.degrees, row.t);
