@@ -52,8 +52,8 @@ void CapsuleRows(const PixelBand& band, double y1, double y2, int width, int& fi
     // Rows whose centre j + 0.5 can lie within [top, bottom].
     const double firstRow = std::ceil(top - 0.5);
     const double lastRow = std::floor(bottom - 0.5);
-    first = static_cast<int>(std::max<double>(band.firstRow, firstRow));
-    end = static_cast<int>(std::min<double>(band.endRow, lastRow + 1));
+    first = static_cast<int>(std::max<double>(0, firstRow));
+    end = static_cast<int>(std::min<double>(band.height, lastRow + 1));
 }
 
 void FillCapsule(const PixelBand& band, double x1, double y1, double x2, double y2, int width, std::uint32_t pixel)

@@ -5,15 +5,12 @@
 
 namespace surface {
 
-// A view of a 32-bit pixel buffer; rows [firstRow, endRow) are the ones this view may write,
-// which lets two threads fill two bands of one image with exactly the pixels one would.
+// A view of a 32-bit pixel buffer.
 struct PixelBand {
     std::uint32_t* bits = nullptr;
     int stride = 0;  // pixels per row
     int width = 0;
     int height = 0;
-    int firstRow = 0;
-    int endRow = 0;
 };
 
 // Puts the pixel centre of a coordinate where the pen of this width is centred: pixel centres
@@ -33,7 +30,7 @@ inline double SnapToPen(double devicePixel, int width)
 // snapped device pixels: a line with round ends; a dot when both ends are the same point.
 void FillCapsule(const PixelBand& band, double x1, double y1, double x2, double y2, int width, std::uint32_t pixel);
 
-// Rows the capsule may touch: [first, end), clamped to the band; empty when first >= end.
+// Rows the capsule may touch: [first, end), clamped to the buffer; empty when first >= end.
 void CapsuleRows(const PixelBand& band, double y1, double y2, int width, int& first, int& end);
 
 }  // namespace surface

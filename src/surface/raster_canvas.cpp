@@ -186,8 +186,6 @@ void RasterCanvas::fill(double x1, double y1, double x2, double y2, std::uint32_
     band.stride = static_cast<int>(image_.bytesPerLine() / 4);
     band.width = w;
     band.height = h;
-    band.firstRow = 0;
-    band.endRow = h;
     FillCapsule(band, SnapToPen(x1, width), SnapToPen(y1, width), SnapToPen(x2, width), SnapToPen(y2, width), width,
                 pixel);
     notify();
