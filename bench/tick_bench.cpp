@@ -1,10 +1,10 @@
 // Cost of one animation tick's drawing in each case, on the raster canvas and on a QPainter baseline.
+#include "canvas/raster_canvas.h"
 #include "model/linear/linear_train.h"
 #include "model/shared/module_values.h"
 #include "model/square_root/square_root_ray_field.h"
 #include "model/square_root/square_root_train.h"
 #include "qpainter_canvas.h"
-#include "surface/raster_canvas.h"
 
 #include <QGuiApplication>
 
@@ -26,7 +26,7 @@ std::unique_ptr<surface::Canvas> makeCanvas(bool raster, int pixels)
 {
     std::unique_ptr<surface::Canvas> canvas;
     if (raster)
-        canvas = std::make_unique<surface::RasterCanvas>(QSize(pixels, pixels), 1.0);
+        canvas = std::make_unique<surface::RasterCanvas>(pixels, pixels, 1.0);
     else
         canvas = std::make_unique<QPainterCanvas>(pixels);
     canvas->Scale(-100, 100, 100, -100);
@@ -38,24 +38,26 @@ void linearTick(benchmark::State& state, bool raster, int pixels, double seconds
 {
     PI_VALUE = ComputedPi();
     auto canvas = makeCanvas(raster, pixels);
+    LinearTrain train;
     const long count = static_cast<long>(seconds * 1000 + 0.5);
     for (long tick = count - kReplayedTicks; tick < count; ++tick)
-        MoveLinearTrain(*canvas, (tick - 1) / 1000.0, tick / 1000.0, 1000, -8);
+        train.Move(*canvas, (tick - 1) / 1000.0, tick / 1000.0, 1000, -8);
     for (auto _ : state)
-        MoveLinearTrain(*canvas, (count - 1) / 1000.0, count / 1000.0, 1000, -8);
+        train.Move(*canvas, (count - 1) / 1000.0, count / 1000.0, 1000, -8);
 }
 
 // A square-root tick at time T: 50 ticks to the time unit; the field is redrawn on every tick.
 void squareRootTick(benchmark::State& state, bool raster, int pixels, double T, double A)
 {
     auto canvas = makeCanvas(raster, pixels);
+    SquareRootTrain train;
     const long count = static_cast<long>(T * 50 + 0.5);
     for (long tick = count - kReplayedTicks; tick < count; ++tick) {
-        MoveSquareRootTrain(*canvas, (tick - 1) / 50.0, tick / 50.0, A, 40);
+        train.Move(*canvas, (tick - 1) / 50.0, tick / 50.0, A, 40);
         DrawSquareRootRayField(*canvas, A);
     }
     for (auto _ : state) {
-        MoveSquareRootTrain(*canvas, (count - 1) / 50.0, count / 50.0, A, 40);
+        train.Move(*canvas, (count - 1) / 50.0, count / 50.0, A, 40);
         DrawSquareRootRayField(*canvas, A);
     }
 }

@@ -1,7 +1,9 @@
-// Entry point: installs the dialogs and the system's number format, then runs the start-up routine.
+// Desktop entry point: installs the Qt back end, the dialogs and the system's number format, then
+// runs the start-up routine.
 #include "canvas/format.h"
+#include "qt/message_dialog.h"
+#include "qt/qt_backend.h"
 #include "surface/form.h"
-#include "surface/message_dialog.h"
 #include "windows/startup.h"
 
 #include <QApplication>
@@ -11,9 +13,13 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     surface::SetDecimalSeparator(QLocale::system().decimalPoint().toStdString());
-    surface::InstallMessageDialog();
+    surface::InstallBackend(std::make_unique<qt::QtBackend>());
+    qt::InstallMessageDialog();
     shell::StartUp();
     const int code = QApplication::exec();
-    surface::Form::DestroyAll();
+    // Every widget goes while the application object still exists.
+    surface::Form::DropAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    surface::InstallBackend(nullptr);
     return code;
 }

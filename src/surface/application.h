@@ -1,4 +1,4 @@
-// Program-wide operations of the toolkit: ending the program and the front-window policy.
+// Program-wide operations: ending the program and the front-window policy.
 #pragma once
 
 namespace surface {
@@ -6,7 +6,7 @@ namespace surface {
 // Closes every window, stops every timer and ends the program with exit code 0.
 void End();
 
-// True once End has been called.
+// True once End has been called in this run.
 bool EndRequested();
 
 // Whether a window may come to the front now: only while this program is the active

@@ -1,27 +1,27 @@
-// Places each control from its twips geometry; the twips are kept as set, the pixels rounded from them.
+// The controls' state and rules; each change is handed to the control's peer to be shown.
 #include "surface/controls.h"
 
-#include "surface/twips.h"
+#include "canvas/twips.h"
 
-#include <QKeyEvent>
-#include <QPainter>
-#include <QStyle>
-#include <QStyleOptionButton>
-
-#include <map>
+#include <algorithm>
 
 namespace surface {
 
-Control::Control(QWidget* widget, TwipsRect design) : widget_(widget), geometry_(design)
+void Control::Attach(std::unique_ptr<ControlPeer> peer)
 {
+    peer_ = std::move(peer);
     place();
-    widget_->show();
+}
+
+PixelRect Control::Pixels() const
+{
+    return {ToPixels(geometry_.left), ToPixels(geometry_.top), std::max(0, ToPixels(geometry_.width)),
+            std::max(0, ToPixels(geometry_.height))};
 }
 
 void Control::place()
 {
-    widget_->setGeometry(ToPixels(geometry_.left), ToPixels(geometry_.top), std::max(0, ToPixels(geometry_.width)),
-                         std::max(0, ToPixels(geometry_.height)));
+    peer_->SetGeometry(Pixels());
     geometryChanged();
 }
 
@@ -40,203 +40,221 @@ void Control::PlaceUnder(const Control& above)
 void Control::SetVisible(bool visible)
 {
     visible_ = visible;
-    widget_->setVisible(visible);
+    peer_->SetVisible(visible);
 }
 
 void Control::SetAccessibleName(const std::string& name)
 {
-    widget_->setAccessibleName(QString::fromStdString(name));
+    accessibleName_ = name;
+    peer_->SetAccessibleName(name);
 }
 
-void SetTabOrder(std::initializer_list<const Control*> controls)
+void CaptionedControl::SetCaption(const std::string& caption)
 {
-    const Control* previous = nullptr;
-    for (const Control* control : controls) {
-        if (previous)
-            QWidget::setTabOrder(previous->widget(), control->widget());
-        previous = control;
+    caption_ = caption;
+    captionPeer().SetCaption(caption);
+    SetAccessibleName(caption);
+}
+
+CommandButton::CommandButton(WindowPeer& window, const std::string& caption, TwipsRect design)
+    : CaptionedControl(caption, design)
+{
+    Attach(window.MakeButton(*this));
+    SetCaption(caption);
+}
+
+void CommandButton::UserClick()
+{
+    if (OnClick)
+        OnClick();
+}
+
+void OptionGroup::Select(OptionButton& chosen)
+{
+    for (OptionButton* option : members_)
+        option->show(option == &chosen);
+}
+
+OptionButton::OptionButton(WindowPeer& window, OptionGroup& group, const std::string& caption, TwipsRect design,
+                           bool value)
+    : CaptionedControl(caption, design), group_(group)
+{
+    group_.members_.push_back(this);
+    Attach(window.MakeOptionButton(*this));
+    SetCaption(caption);
+    SetValue(value);
+}
+
+OptionButton::~OptionButton()
+{
+    std::erase(group_.members_, this);
+}
+
+void OptionButton::show(bool value)
+{
+    value_ = value;
+    static_cast<TogglePeer&>(peer()).SetChecked(value);
+}
+
+void OptionButton::SetValue(bool value)
+{
+    if (value)
+        group_.Select(*this);
+    else
+        show(false);
+}
+
+void OptionButton::UserClick()
+{
+    group_.Select(*this);
+    if (OnClick)
+        OnClick();
+}
+
+CheckBox::CheckBox(WindowPeer& window, const std::string& caption, TwipsRect design) : CaptionedControl(caption, design)
+{
+    Attach(window.MakeCheckBox(*this));
+    SetCaption(caption);
+    SetValue(0);
+}
+
+void CheckBox::SetValue(int value)
+{
+    value_ = value != 0 ? 1 : 0;
+    static_cast<TogglePeer&>(peer()).SetChecked(value_ == 1);
+}
+
+void CheckBox::UserClick()
+{
+    SetValue(1 - value_);
+    if (OnClick)
+        OnClick();
+}
+
+ScrollBar::ScrollBar(WindowPeer& window, Orientation orientation, TwipsRect design, ScrollRange range)
+    : Control(design), orientation_(orientation), range_(range), value_(std::clamp(range.value, range.min, range.max))
+{
+    Attach(window.MakeScrollBar(*this));
+}
+
+void ScrollBar::SetValue(int value)
+{
+    value = std::clamp(value, range_.min, range_.max);
+    if (value == value_)
+        return;
+    value_ = value;
+    static_cast<ScrollBarPeer&>(peer()).SetValue(value);
+    if (OnChange)
+        OnChange();
+}
+
+void ScrollBar::UserMove(int value)
+{
+    SetValue(value);
+}
+
+bool ScrollBar::UserKey(ScrollKey key)
+{
+    switch (key) {
+    case ScrollKey::Up:
+    case ScrollKey::Left:
+        SetValue(value_ - range_.smallChange);
+        return true;
+    case ScrollKey::Down:
+    case ScrollKey::Right:
+        SetValue(value_ + range_.smallChange);
+        return true;
+    case ScrollKey::PageUp:
+        SetValue(value_ - range_.largeChange);
+        return true;
+    case ScrollKey::PageDown:
+        SetValue(value_ + range_.largeChange);
+        return true;
+    case ScrollKey::Home:
+        SetValue(range_.min);
+        return true;
+    case ScrollKey::End:
+        SetValue(range_.max);
+        return true;
     }
+    return false;
 }
 
-QString WrapCaption(const QString& caption, const QFontMetrics& metrics, int width)
+Label::Label(WindowPeer& window, const std::string& caption, TwipsRect design) : CaptionedControl(caption, design)
 {
-    QString text;
-    QString line;
-    for (const QString& word : caption.split(QLatin1Char(' '))) {
-        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-        if (line.isEmpty() || metrics.horizontalAdvance(longer) <= width) {
-            line = longer;
-            continue;
-        }
-        text += line + QLatin1Char('\n');
-        line = word;
-    }
-    return text + line;
+    Attach(window.MakeLabel(*this));
+    SetCaption(caption);
 }
 
-CaptionedControl::CaptionedControl(QAbstractButton* button, const std::string& caption, TwipsRect design)
-    : Control(button, design), caption_(caption)
+TextBox::TextBox(WindowPeer& window, const std::string& text, TwipsRect design, bool multiLine)
+    : Control(design), multiLine_(multiLine)
 {
-    SetAccessibleName(caption);  // the shown text may be broken into lines
-    geometryChanged();           // the base could not reach this override while it was being built
-}
-
-void CaptionedControl::geometryChanged()
-{
-    auto* button = static_cast<QAbstractButton*>(widget());
-    // Room for the text: the width less what the style adds around it (indicator or bevel).
-    QStyleOptionButton option;
-    option.initFrom(button);
-    const QStyle::ContentsType type = qobject_cast<QCheckBox*>(button)      ? QStyle::CT_CheckBox
-                                      : qobject_cast<QRadioButton*>(button) ? QStyle::CT_RadioButton
-                                                                            : QStyle::CT_PushButton;
-    if (type != QStyle::CT_PushButton)
-        option.text = QStringLiteral("x");  // a box adds the spacing after its indicator only where there is text
-    const int bare =
-        button->style()->sizeFromContents(type, &option, QSize(0, button->fontMetrics().height()), button).width();
-    const int room = button->width() - bare;
-    const QString wrapped = WrapCaption(QString::fromStdString(caption_), button->fontMetrics(), room);
-    if (button->text() != wrapped)
-        button->setText(wrapped);
-}
-
-CommandButton::CommandButton(QWidget* parent, const std::string& caption, TwipsRect design)
-    : CaptionedControl(new QPushButton(parent), caption, design)
-{
-}
-
-OptionButton::OptionButton(QWidget* parent, const std::string& caption, TwipsRect design, bool value)
-    : CaptionedControl(new QRadioButton(parent), caption, design)
-{
-    button()->setChecked(value);
-}
-
-CheckBox::CheckBox(QWidget* parent, const std::string& caption, TwipsRect design)
-    : CaptionedControl(new QCheckBox(parent), caption, design)
-{
-}
-
-namespace {
-
-// A scroll bar that a keyboard user can reach. The usual styles draw no focus on scroll bars, so
-// a focused one is framed in the highlight colour.
-class FocusScrollBar : public QScrollBar {
-public:
-    FocusScrollBar(Qt::Orientation orientation, QWidget* parent) : QScrollBar(orientation, parent)
-    {
-        setFocusPolicy(Qt::StrongFocus);
-    }
-
-protected:
-    // Up and Left lower the value, Down and Right raise it, whatever the orientation; Page Up and
-    // Page Down by a LargeChange; Home and End to Min and Max.
-    void keyPressEvent(QKeyEvent* event) override
-    {
-        static const std::map<int, SliderAction> actions{
-            {Qt::Key_Up, SliderSingleStepSub},   {Qt::Key_Left, SliderSingleStepSub},
-            {Qt::Key_Down, SliderSingleStepAdd}, {Qt::Key_Right, SliderSingleStepAdd},
-            {Qt::Key_PageUp, SliderPageStepSub}, {Qt::Key_PageDown, SliderPageStepAdd},
-            {Qt::Key_Home, SliderToMinimum},     {Qt::Key_End, SliderToMaximum}};
-        const auto action = actions.find(event->key());
-        if (action == actions.end()) {
-            QScrollBar::keyPressEvent(event);
-            return;
-        }
-        triggerAction(action->second);
-        event->accept();
-    }
-
-    void paintEvent(QPaintEvent* event) override
-    {
-        QScrollBar::paintEvent(event);
-        if (!hasFocus())
-            return;
-        QPainter painter(this);
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
-        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
-    }
-};
-
-}  // namespace
-
-ScrollBar::ScrollBar(QWidget* parent, Qt::Orientation orientation, TwipsRect design, ScrollRange range)
-    : Control(new FocusScrollBar(orientation, parent), design)
-{
-    bar()->setRange(range.min, range.max);
-    bar()->setSingleStep(range.smallChange);
-    bar()->setPageStep(range.largeChange);
-    bar()->setValue(range.value);
-}
-
-Label::Label(QWidget* parent, const std::string& caption, TwipsRect design)
-    : Control(new QLabel(QString::fromStdString(caption), parent), design)
-{
-    label()->setWordWrap(true);
-    label()->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-}
-
-namespace {
-
-QWidget* makeTextWidget(QWidget* parent, bool multiLine)
-{
-    if (!multiLine)
-        return new QLineEdit(parent);
-    auto* edit = new QPlainTextEdit(parent);
-    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    return edit;
-}
-
-}  // namespace
-
-TextBox::TextBox(QWidget* parent, const std::string& text, TwipsRect design, bool multiLine)
-    : Control(makeTextWidget(parent, multiLine), design), multiLine_(multiLine)
-{
+    Attach(window.MakeTextBox(*this));
+    fontSize_ = static_cast<TextBoxPeer&>(peer()).DefaultFontSize();
     SetText(text);
-}
-
-std::string TextBox::Text() const
-{
-    if (multiLine_)
-        return static_cast<QPlainTextEdit*>(widget())->toPlainText().toStdString();
-    return static_cast<QLineEdit*>(widget())->text().toStdString();
 }
 
 void TextBox::SetText(const std::string& text)
 {
-    if (multiLine_)
-        static_cast<QPlainTextEdit*>(widget())->setPlainText(QString::fromStdString(text));
-    else
-        static_cast<QLineEdit*>(widget())->setText(QString::fromStdString(text));
-}
-
-double TextBox::FontSize() const
-{
-    return widget()->font().pointSizeF();
+    text_ = text;
+    static_cast<TextBoxPeer&>(peer()).SetText(text);
 }
 
 void TextBox::SetFontSize(double points)
 {
-    QFont font = widget()->font();
-    font.setPointSizeF(points);
-    widget()->setFont(font);
+    fontSize_ = points;
+    static_cast<TextBoxPeer&>(peer()).SetFontSize(points);
 }
 
-Picture::Picture(QWidget* parent, TwipsRect design) : Control(new PictureBox(parent), design)
+void TextBox::UserEdit(const std::string& text)
 {
+    text_ = text;
+}
+
+Picture::Picture(WindowPeer& window, TwipsRect design) : Control(design)
+{
+    raster_.SetTextPainter(TheBackend().Text());
+    Attach(window.MakePicture(*this));
+    raster_.SetChangedCallback([this] { picturePeer().Update(); });
 }
 
 Canvas& Picture::canvas()
 {
     if (tee_)
         return *tee_;
-    return raster();
+    return raster_;
 }
 
 void Picture::SetObserver(Canvas* observer)
 {
-    tee_ = observer ? std::make_unique<TeeCanvas>(raster(), *observer) : nullptr;
+    tee_ = observer ? std::make_unique<TeeCanvas>(raster_, *observer) : nullptr;
+}
+
+void Picture::SetImage(const PixelImage& image)
+{
+    bordered_ = true;
+    raster_.DrawImage(image, 1, 1);  // inside the one-pixel border
+}
+
+void Picture::geometryChanged()
+{
+    const PixelRect rect = Pixels();
+    raster_.Resize(rect.width, rect.height, picturePeer().DevicePixelRatio());
+    picturePeer().Update();
+}
+
+void Picture::DevicePixelRatioChanged()
+{
+    raster_.Resize(raster_.logicalWidth(), raster_.logicalHeight(), picturePeer().DevicePixelRatio());
+    picturePeer().Update();
+}
+
+void SetTabOrder(WindowPeer& window, std::initializer_list<const Control*> controls)
+{
+    std::vector<ControlPeer*> order;
+    for (const Control* control : controls)
+        order.push_back(&control->peer());
+    window.SetTabOrder(order);
 }
 
 }  // namespace surface

@@ -1,9 +1,9 @@
 // A top-level window created on first reference with its design values; geometry in twips, outer size.
 #pragma once
 
-#include <QPointer>
-#include <QWidget>
+#include "surface/backend.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -15,9 +15,12 @@ public:
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    // The window, created and loaded (controls with design values, then Form_Load) if it is not.
-    QWidget* window();
-    bool IsLoaded() const { return !window_.isNull(); }
+    // Creates and loads the window (controls with design values, then Form_Load) if it is not.
+    void Load();
+    bool IsLoaded() const { return window_ != nullptr; }
+    // Shown, and not closed since.
+    bool Visible() const { return IsLoaded() && shown_; }
+    const std::string& Caption() const { return caption_; }
 
     float Left() { return get(&Form::left_); }
     float Top() { return get(&Form::top_); }
@@ -33,33 +36,45 @@ public:
 
     // Shows the window modeless and brings it to the front, while the program is the active one.
     void Show();
+    // Hides the window, as End does with every window.
+    void Hide();
 
-    // Deletes the windows of every form, while the application object still exists.
-    static void DestroyAll();
+    // Lays the loaded window out again for the screen as it is now, as opening it does, without
+    // showing or drawing anything: what a back end asks for when the screen changes size.
+    virtual void LayOut() { CoverScreen(); }
 
     // What the close button of the frame does: the window and its controls go; the form's own
-    // variables stay, and the next reference creates the controls anew.
-    void CloseByFrame();
+    // variables stay, and the next reference creates the controls anew. The back end calls it
+    // when the user closes the window.
+    void FrameClosed();
+
+    // Ends every form of the program: windows, controls and the forms' own variables. The next
+    // reference to a window creates it afresh, as in a new run.
+    static void DropAll();
+    // Hides every loaded window, for End.
+    static void HideAll();
 
 protected:
     Form(std::string caption, float clientWidthTwips, float clientHeightTwips);
 
-    virtual void CreateControls(QWidget* window) = 0;
+    virtual void CreateControls(WindowPeer& window) = 0;
     virtual void DestroyControls() = 0;
     virtual void Form_Load() {}
 
+    // Makes the single instance of a form the first time it is asked for, and lets DropAll end it.
+    static void Register(std::function<void()> drop);
+
 private:
-    // Reads or writes a field of the outer geometry, loading the window first.
     float get(float Form::*field);
     void set(float Form::*field, float twips);
     void place();
-    void unload();
 
     std::string caption_;
     float clientWidth_;
     float clientHeight_;
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
-    QPointer<QWidget> window_;
+    bool shown_ = false;
+    std::unique_ptr<WindowPeer> window_;
 };
 
 // A form whose controls are kept in a struct of their own (ControlSet), made with the window and
@@ -69,14 +84,18 @@ class FormOf : public Form {
 public:
     static Window& instance()
     {
-        static Window form;
-        return form;
+        std::unique_ptr<Window>& form = slot();
+        if (!form) {
+            form.reset(new Window);
+            Register([] { slot().reset(); });
+        }
+        return *form;
     }
 
     // The controls, loading the window first if it is not loaded.
     ControlSet& controls()
     {
-        window();
+        Load();
         return *controls_;
     }
 
@@ -84,10 +103,15 @@ protected:
     using Form::Form;
 
     // Makes the controls on a new window with their design values, and connects their events.
-    virtual void MakeControls(QWidget* window, ControlSet& c) = 0;
+    virtual void MakeControls(WindowPeer& window, ControlSet& c) = 0;
 
 private:
-    void CreateControls(QWidget* window) final
+    static std::unique_ptr<Window>& slot()
+    {
+        static std::unique_ptr<Window> form;
+        return form;
+    }
+    void CreateControls(WindowPeer& window) final
     {
         controls_ = std::make_unique<ControlSet>();
         MakeControls(window, *controls_);

@@ -1,4 +1,4 @@
-// Drives a handler from a single-shot QTimer armed again after each tick, so ticks never queue up.
+// Ticks a handler on the back end's one-shot clock, armed again after each tick, so ticks never queue up.
 #include "surface/timer.h"
 
 #include <algorithm>
@@ -14,29 +14,39 @@ std::set<Timer*>& allTimers()
     return timers;
 }
 
+bool ticking = false;  // a tick handler of some timer is running
+
 }  // namespace
 
-Timer::Timer(QObject* owner, int interval, bool enabled, std::function<void()> onTick)
-    : QObject(owner), interval_(interval), onTick_(std::move(onTick))
+Timer::Timer(int interval, bool enabled, std::function<void()> onTick)
+    : interval_(interval), onTick_(std::move(onTick)), peer_(TheBackend().MakeTimer(*this))
 {
     allTimers().insert(this);
-    timer_.setTimerType(Qt::PreciseTimer);
-    timer_.setSingleShot(true);
-    connect(&timer_, &QTimer::timeout, this, &Timer::onTimeout);
     SetEnabled(enabled);
 }
 
-void Timer::onTimeout()
+Timer::~Timer()
 {
-    lastTickStarted_.start();
+    allTimers().erase(this);
+}
+
+double Timer::msSinceLastTickStarted() const
+{
+    if (!lastTickStarted_)
+        return 0;
+    return std::chrono::duration<double, std::milli>(Clock::now() - *lastTickStarted_).count();
+}
+
+void Timer::Fire()
+{
+    lastTickStarted_ = Clock::now();
     Tick();
     if (enabled_)
-        timer_.start(NextTickDelayMs(interval_, static_cast<double>(lastTickStarted_.nsecsElapsed()) / 1e6));
+        peer_->Arm(NextTickDelayMs(interval_, msSinceLastTickStarted()));
 }
 
 void Timer::Tick()
 {
-    static bool ticking = false;
     if (!enabled_ || !onTick_ || ticking)
         return;
     ticking = true;
@@ -46,22 +56,15 @@ void Timer::Tick()
     onTick_();
 }
 
-Timer::~Timer()
-{
-    allTimers().erase(this);
-}
-
 void Timer::SetEnabled(bool enabled)
 {
+    if (enabled == enabled_)
+        return;
     enabled_ = enabled;
-    if (!enabled) {
-        timer_.stop();
-        return;
-    }
-    if (timer_.isActive())
-        return;
-    const double since = lastTickStarted_.isValid() ? static_cast<double>(lastTickStarted_.nsecsElapsed()) / 1e6 : 0;
-    timer_.start(NextTickDelayMs(interval_, since));
+    if (enabled)
+        peer_->Arm(NextTickDelayMs(interval_, msSinceLastTickStarted()));
+    else
+        peer_->Disarm();
 }
 
 void Timer::StopAll()

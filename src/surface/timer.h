@@ -1,19 +1,21 @@
 // A window's timer: Interval is the program's value; ticks come at most sixty times a second.
 #pragma once
 
-#include <QElapsedTimer>
-#include <QObject>
-#include <QTimer>
+#include "surface/backend.h"
 
+#include <chrono>
 #include <functional>
+#include <memory>
+#include <optional>
 
 namespace surface {
 
-class Timer : public QObject {
-    Q_OBJECT
+class Timer {
 public:
-    Timer(QObject* owner, int interval, bool enabled, std::function<void()> onTick);
-    ~Timer() override;
+    Timer(int interval, bool enabled, std::function<void()> onTick);
+    ~Timer();
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
 
     int Interval() const { return interval_; }
     bool Enabled() const { return enabled_; }
@@ -23,6 +25,9 @@ public:
     // timer is still running. A modal message box shown during a tick runs the event loop inside
     // it, and a tick must never interrupt a handler.
     void Tick();
+
+    // The back end's clock came due: one tick, then the clock is armed for the next.
+    void Fire();
 
     // Stops every timer of the program, for End.
     static void StopAll();
@@ -34,13 +39,14 @@ public:
     static int NextTickDelayMs(int interval, double msSinceLastTickStarted);
 
 private:
-    void onTimeout();
+    using Clock = std::chrono::steady_clock;
+    double msSinceLastTickStarted() const;
 
     int interval_;
     bool enabled_ = false;
     std::function<void()> onTick_;
-    QTimer timer_;
-    QElapsedTimer lastTickStarted_;
+    std::optional<Clock::time_point> lastTickStarted_;
+    std::unique_ptr<TimerPeer> peer_;
 };
 
 }  // namespace surface

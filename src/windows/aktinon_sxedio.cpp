@@ -5,9 +5,7 @@
 #include "canvas/int.h"
 #include "model/linear/linear_fronts.h"
 #include "model/linear/linear_ray_field.h"
-#include "model/linear/linear_train.h"
 #include "model/shared/module_values.h"
-#include "surface/twips.h"
 #include "windows/navigation.h"
 
 namespace linear {
@@ -36,18 +34,19 @@ aktinon_sxedio::aktinon_sxedio() : FormOf("SORVEL", 10500, 7500)
 {
 }
 
-void aktinon_sxedio::MakeControls(QWidget* window, Controls& c)
+void aktinon_sxedio::MakeControls(surface::WindowPeer& window, Controls& c)
 {
     using surface::TwipsRect;
     c.eikona = std::make_unique<surface::Picture>(window, TwipsRect{-240, -120, 6855, 7215});
-    c.Option1 =
-        std::make_unique<surface::OptionButton>(window, "increase  upwards", TwipsRect{7320, 480, 2055, 615}, true);
-    c.Option2 =
-        std::make_unique<surface::OptionButton>(window, "decrease upwards", TwipsRect{7320, 1200, 1935, 615}, false);
+    c.Option1 = std::make_unique<surface::OptionButton>(window, c.options, "increase  upwards",
+                                                        TwipsRect{7320, 480, 2055, 615}, true);
+    c.Option2 = std::make_unique<surface::OptionButton>(window, c.options, "decrease upwards",
+                                                        TwipsRect{7320, 1200, 1935, 615}, false);
     c.Check1 = std::make_unique<surface::CheckBox>(window, "ALTERNATIVELY SHOW WAVEFRONTS AND RAYS OR ONLY RAYS",
                                                    TwipsRect{7320, 2160, 2535, 735});
-    c.XRONOS = std::make_unique<surface::ScrollBar>(window, Qt::Vertical, TwipsRect{6600, 2400, 375, 4695},
-                                                    surface::ScrollRange{0, 1000, 1, 20, 0});
+    c.XRONOS =
+        std::make_unique<surface::ScrollBar>(window, surface::Orientation::Vertical, TwipsRect{6600, 2400, 375, 4695},
+                                             surface::ScrollRange{0, 1000, 1, 20, 0});
     c.Check2 = std::make_unique<surface::CheckBox>(window, "SHOW ONLY WAVE FRONTS", TwipsRect{7200, 3000, 2175, 735});
     c.Command1 =
         std::make_unique<surface::CommandButton>(window, "BACK TO INTRODUTION", TwipsRect{7440, 3960, 1452, 492});
@@ -56,29 +55,30 @@ void aktinon_sxedio::MakeControls(QWidget* window, Controls& c)
     c.Command4 = std::make_unique<surface::CommandButton>(window, "STOP TIMER", TwipsRect{7560, 5760, 1935, 615});
     c.Command5 = std::make_unique<surface::CommandButton>(window, "SINGLE RAY", TwipsRect{7560, 6960, 1695, 735});
     c.Command6 = std::make_unique<surface::CommandButton>(window, "START AGAIN", TwipsRect{7560, 6360, 2055, 615});
-    c.VScroll1 = std::make_unique<surface::ScrollBar>(window, Qt::Vertical, TwipsRect{9960, 5040, 375, 2775},
-                                                      surface::ScrollRange{-900, 900, 1, 50, 0});
+    c.VScroll1 =
+        std::make_unique<surface::ScrollBar>(window, surface::Orientation::Vertical, TwipsRect{9960, 5040, 375, 2775},
+                                             surface::ScrollRange{-900, 900, 1, 50, 0});
     c.Label1 = std::make_unique<surface::Label>(window, "Label1", TwipsRect{9960, 4320, 1335, 735});
-    c.Timer1 = new surface::Timer(window, 1, true, [this] { Timer1_Timer(); });
+    c.Timer1 = std::make_unique<surface::Timer>(1, true, [this] { Timer1_Timer(); });
     c.eikona->SetAccessibleName("rays and wavefronts of the linear medium");
     c.XRONOS->SetAccessibleName("time");
     c.VScroll1->SetAccessibleName("start angle of the single ray");
-    surface::SetTabOrder({c.Option1.get(), c.Option2.get(), c.Check1.get(), c.XRONOS.get(), c.Check2.get(),
-                          c.Command1.get(), c.Command2.get(), c.Command3.get(), c.Command4.get(), c.Command5.get(),
-                          c.Command6.get(), c.VScroll1.get()});
+    surface::SetTabOrder(window, {c.Option1.get(), c.Option2.get(), c.Check1.get(), c.XRONOS.get(), c.Check2.get(),
+                                  c.Command1.get(), c.Command2.get(), c.Command3.get(), c.Command4.get(),
+                                  c.Command5.get(), c.Command6.get(), c.VScroll1.get()});
 
-    QObject::connect(c.Option1->button(), &QRadioButton::clicked, window, [this] { Option1_Click(); });
-    QObject::connect(c.Option2->button(), &QRadioButton::clicked, window, [this] { Option2_Click(); });
-    QObject::connect(c.Check1->box(), &QCheckBox::clicked, window, [this] { Check1_Click(); });
-    QObject::connect(c.Check2->box(), &QCheckBox::clicked, window, [this] { Check2_Click(); });
-    QObject::connect(c.XRONOS->bar(), &QScrollBar::valueChanged, window, [this] { XRONOS_Change(); });
-    QObject::connect(c.VScroll1->bar(), &QScrollBar::valueChanged, window, [this] { VScroll1_Change(); });
-    QObject::connect(c.Command1->button(), &QPushButton::clicked, window, [this] { Command1_Click(); });
-    QObject::connect(c.Command2->button(), &QPushButton::clicked, window, [this] { Command2_Click(); });
-    QObject::connect(c.Command3->button(), &QPushButton::clicked, window, [this] { Command3_Click(); });
-    QObject::connect(c.Command4->button(), &QPushButton::clicked, window, [this] { Command4_Click(); });
-    QObject::connect(c.Command5->button(), &QPushButton::clicked, window, [this] { Command5_Click(); });
-    QObject::connect(c.Command6->button(), &QPushButton::clicked, window, [this] { Command6_Click(); });
+    c.Option1->OnClick = [this] { Option1_Click(); };
+    c.Option2->OnClick = [this] { Option2_Click(); };
+    c.Check1->OnClick = [this] { Check1_Click(); };
+    c.Check2->OnClick = [this] { Check2_Click(); };
+    c.XRONOS->OnChange = [this] { XRONOS_Change(); };
+    c.VScroll1->OnChange = [this] { VScroll1_Change(); };
+    c.Command1->OnClick = [this] { Command1_Click(); };
+    c.Command2->OnClick = [this] { Command2_Click(); };
+    c.Command3->OnClick = [this] { Command3_Click(); };
+    c.Command4->OnClick = [this] { Command4_Click(); };
+    c.Command5->OnClick = [this] { Command5_Click(); };
+    c.Command6->OnClick = [this] { Command6_Click(); };
 }
 
 void aktinon_sxedio::setMediumFromOption()
@@ -177,7 +177,7 @@ void aktinon_sxedio::Timer1_Timer()
     setMediumFromOption();
     TIMER_PREV = TIMER_NOW;
     TIMER_NOW = (static_cast<double>(METRHTHS_LINEAR) * controls().Timer1->Interval()) / 1000;
-    sorvel_kampyles::MoveLinearTrain(controls().eikona->canvas(), TIMER_PREV, TIMER_NOW, SPEED_V0, SPEED_K);
+    train_.Move(controls().eikona->canvas(), TIMER_PREV, TIMER_NOW, SPEED_V0, SPEED_K);
     ++METRHTHS_LINEAR;
 }
 
@@ -187,7 +187,7 @@ void aktinon_sxedio::XRONOS_Change()
     SCROLL_PREV = SCROLL_NOW;
     SCROLL_NOW = controls().XRONOS->Value() / 1000.0;
     surface::Canvas& eikona = controls().eikona->canvas();
-    sorvel_kampyles::MoveLinearTrain(eikona, SCROLL_PREV, SCROLL_NOW, SPEED_V0, SPEED_K);
+    train_.Move(eikona, SCROLL_PREV, SCROLL_NOW, SPEED_V0, SPEED_K);
     sorvel_kampyles::DrawLinearRays(eikona, SPEED_V0, SPEED_K);
 }
 
@@ -208,18 +208,14 @@ void aktinon_sxedio::VScroll1_Change()
     sorvel_kampyles::DrawLinearSingleRay(eikona, c.VScroll1->Value() / 10.0, SPEED_V0, SPEED_K);
 }
 
-}  // namespace linear
-
-namespace sorvel_kampyles {
-
-void ShowLinearCase()
+// The picture a square as tall as the window, and the first column beside it.
+void aktinon_sxedio::layOutFirstColumn()
 {
-    linear::aktinon_sxedio& form = linear::aktinon_sxedio::instance();
-    form.CoverScreen();
-    linear::aktinon_sxedio::Controls& c = form.controls();
+    CoverScreen();
+    Controls& c = controls();
     c.eikona->SetLeft(0);
     c.eikona->SetTop(0);
-    c.eikona->SetHeight(form.Height());
+    c.eikona->SetHeight(Height());
     c.eikona->SetWidth(c.eikona->Height());
     c.Option1->SetTop(0);
     c.Option1->SetLeft(c.eikona->Width());
@@ -229,7 +225,11 @@ void ShowLinearCase()
     c.Check1->SetTop(c.Option2->Height() + c.Option1->Height());
     c.XRONOS->SetTop(c.Check1->Height() + c.Check1->Top());
     c.XRONOS->SetLeft(c.eikona->Width());
-    form.Show();
+}
+
+void aktinon_sxedio::layOutButtons()
+{
+    Controls& c = controls();
     // The second column starts Check1.Top to the right of the first, clear of XRONOS.
     c.Check2->SetTop(c.Check1->Height() + c.Check1->Top());
     c.Check2->SetLeft(c.Check1->Left() + c.Check1->Top());
@@ -251,6 +251,25 @@ void ShowLinearCase()
     c.Label1->SetLeft(c.Command5->Left());
     c.Label1->SetTop(c.VScroll1->Height() + c.VScroll1->Top());
     c.Label1->SetCaption("ANGLE OF A SINGLE RAY");
+}
+
+void aktinon_sxedio::LayOut()
+{
+    layOutFirstColumn();
+    layOutButtons();
+}
+
+}  // namespace linear
+
+namespace sorvel_kampyles {
+
+void ShowLinearCase()
+{
+    linear::aktinon_sxedio& form = linear::aktinon_sxedio::instance();
+    form.layOutFirstColumn();
+    form.Show();
+    form.layOutButtons();
+    linear::aktinon_sxedio::Controls& c = form.controls();
 
     PI_VALUE = ComputedPi();
     surface::Canvas& eikona = c.eikona->canvas();

@@ -1,6 +1,7 @@
 // The linear-case window: the square picture eikona with the time, single-ray and display controls.
 #pragma once
 
+#include "model/linear/linear_train.h"
 #include "surface/controls.h"
 #include "surface/form.h"
 #include "surface/timer.h"
@@ -17,6 +18,7 @@ namespace linear {
 
 struct aktinon_sxedioControls {
     std::unique_ptr<surface::Picture> eikona;
+    surface::OptionGroup options;
     std::unique_ptr<surface::OptionButton> Option1, Option2;
     std::unique_ptr<surface::CheckBox> Check1;
     std::unique_ptr<surface::ScrollBar> XRONOS;
@@ -24,7 +26,7 @@ struct aktinon_sxedioControls {
     std::unique_ptr<surface::CommandButton> Command1, Command2, Command3, Command4, Command5, Command6;
     std::unique_ptr<surface::ScrollBar> VScroll1;
     std::unique_ptr<surface::Label> Label1;
-    surface::Timer* Timer1 = nullptr;  // owned by the window
+    std::unique_ptr<surface::Timer> Timer1;
 };
 
 class aktinon_sxedio : public surface::FormOf<aktinon_sxedio, aktinon_sxedioControls>, public windows::TimeMemories {
@@ -48,15 +50,24 @@ public:
     void XRONOS_Change();
     void VScroll1_Change();
 
+    void LayOut() override;
+
 protected:
-    void MakeControls(QWidget* window, Controls& c) override;
+    void MakeControls(surface::WindowPeer& window, Controls& c) override;
     void Form_Load() override;
 
 private:
     friend FormOf;
+    friend void sorvel_kampyles::ShowLinearCase();
     aktinon_sxedio();
     void optionClick();
     void setMediumFromOption();
+    // The two halves of the layout; ShowLinearCase shows the window between them.
+    void layOutFirstColumn();
+    void layOutButtons();
+
+    // The wavefront train of eikona, moved by the timer and by the time bar.
+    sorvel_kampyles::LinearTrain train_;
 };
 
 }  // namespace linear

@@ -21,7 +21,7 @@ public:
     void Fill();
 
 protected:
-    void MakeControls(QWidget* window, Controls& c) override;
+    void MakeControls(surface::WindowPeer& window, Controls& c) override;
 
 private:
     friend FormOf;

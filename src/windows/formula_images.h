@@ -1,14 +1,14 @@
-// The two formula images of the speed laws, drawn as text at their fixed pixel sizes.
+// The two formula images of the speed laws, at their fixed pixel sizes.
 #pragma once
 
-#include <QImage>
+#include "canvas/pixel_image.h"
 
 namespace assets {
 
 // υ = Α + βψ, 128 × 22 pixels: the linear law.
-QImage LinearLawImage();
+surface::PixelImage LinearLawImage();
 
 // υ = √(Α + βψ) with the equation number (1) at the right, 152 × 28 pixels: the square-root law.
-QImage SquareRootLawImage();
+surface::PixelImage SquareRootLawImage();
 
 }  // namespace assets

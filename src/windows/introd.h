@@ -9,6 +9,7 @@
 namespace shell {
 
 struct INTRODControls {
+    surface::OptionGroup options;
     std::unique_ptr<surface::OptionButton> Option1, Option2;
     std::unique_ptr<surface::CommandButton> Command1;
     std::unique_ptr<surface::Picture> Picture1, Picture2;
@@ -26,7 +27,7 @@ public:
     void Option2_Click();
 
 protected:
-    void MakeControls(QWidget* window, Controls& c) override;
+    void MakeControls(surface::WindowPeer& window, Controls& c) override;
 
 private:
     friend FormOf;

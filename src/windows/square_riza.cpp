@@ -5,8 +5,6 @@
 #include "model/shared/module_values.h"
 #include "model/square_root/square_root_fronts.h"
 #include "model/square_root/square_root_ray_field.h"
-#include "model/square_root/square_root_train.h"
-#include "surface/twips.h"
 #include "windows/formula_images.h"
 #include "windows/navigation.h"
 
@@ -29,43 +27,46 @@ SQUARE_RIZA::SQUARE_RIZA() : FormOf("CASE OF SQUARE ROOT", 7905, 9510)
 {
 }
 
-void SQUARE_RIZA::MakeControls(QWidget* window, Controls& c)
+void SQUARE_RIZA::MakeControls(surface::WindowPeer& window, Controls& c)
 {
     using surface::TwipsRect;
     c.SOURA1 = std::make_unique<surface::Picture>(window, TwipsRect{240, 120, 3252, 2292});
-    c.XRONOS = std::make_unique<surface::ScrollBar>(window, Qt::Vertical, TwipsRect{3720, 960, 252, 2532},
-                                                    surface::ScrollRange{0, 10000, 10, 50, 0});
+    c.XRONOS =
+        std::make_unique<surface::ScrollBar>(window, surface::Orientation::Vertical, TwipsRect{3720, 960, 252, 2532},
+                                             surface::ScrollRange{0, 10000, 10, 50, 0});
     c.Command1 =
         std::make_unique<surface::CommandButton>(window, "BACK TO INTRODUCTION", TwipsRect{3720, 3600, 1692, 372});
     c.Command2 = std::make_unique<surface::CommandButton>(window, "END", TwipsRect{3720, 3960, 1692, 372});
     c.Command3 = std::make_unique<surface::CommandButton>(window, "WAVE FRONTS", TwipsRect{3840, 4440, 1575, 495});
-    c.HScroll1 = std::make_unique<surface::ScrollBar>(window, Qt::Horizontal, TwipsRect{3840, 5040, 1935, 375},
-                                                      surface::ScrollRange{500, 5000, 20, 100, 1000});
+    c.HScroll1 =
+        std::make_unique<surface::ScrollBar>(window, surface::Orientation::Horizontal, TwipsRect{3840, 5040, 1935, 375},
+                                             surface::ScrollRange{500, 5000, 20, 100, 1000});
     c.Picture1 = std::make_unique<surface::Picture>(window, TwipsRect{3720, 120, 2055, 495});
-    c.Picture1->box()->SetPicture(assets::SquareRootLawImage());
+    c.Picture1->SetImage(assets::SquareRootLawImage());
     c.Text1 = std::make_unique<surface::TextBox>(window, "Text1", TwipsRect{5760, 960, 735, 615}, false);
     c.Command4 = std::make_unique<surface::CommandButton>(window, "TIME ON", TwipsRect{3840, 5760, 1695, 615});
     c.Command5 = std::make_unique<surface::CommandButton>(window, "TIME OFF", TwipsRect{3840, 6480, 1815, 615});
-    c.starttimer =
-        std::make_unique<surface::OptionButton>(window, "start timer", TwipsRect{5760, 2040, 1575, 495}, false);
+    c.starttimer = std::make_unique<surface::OptionButton>(window, c.options, "start timer",
+                                                           TwipsRect{5760, 2040, 1575, 495}, false);
     c.CONTINUETIME =
-        std::make_unique<surface::OptionButton>(window, "CONTINUE", TwipsRect{5640, 2640, 1575, 615}, false);
-    c.Timer1 = new surface::Timer(window, 1, true, [this] { Timer1_Timer(); });
+        std::make_unique<surface::OptionButton>(window, c.options, "CONTINUE", TwipsRect{5640, 2640, 1575, 615}, false);
+    c.Timer1 = std::make_unique<surface::Timer>(1, true, [this] { Timer1_Timer(); });
     c.SOURA1->SetAccessibleName("rays and wavefronts of the square-root medium");
     c.XRONOS->SetAccessibleName("time");
     c.HScroll1->SetAccessibleName("A");
     c.Picture1->SetAccessibleName("formula of the speed as the square root of a linear function of y");
     c.Text1->SetAccessibleName("value of A");
-    surface::SetTabOrder({c.XRONOS.get(), c.Command1.get(), c.Command2.get(), c.Command3.get(), c.HScroll1.get(),
+    surface::SetTabOrder(window,
+                         {c.XRONOS.get(), c.Command1.get(), c.Command2.get(), c.Command3.get(), c.HScroll1.get(),
                           c.Text1.get(), c.Command4.get(), c.Command5.get(), c.starttimer.get(), c.CONTINUETIME.get()});
 
-    QObject::connect(c.XRONOS->bar(), &QScrollBar::valueChanged, window, [this] { XRONOS_Change(); });
-    QObject::connect(c.HScroll1->bar(), &QScrollBar::valueChanged, window, [this] { HScroll1_Change(); });
-    QObject::connect(c.Command1->button(), &QPushButton::clicked, window, [this] { Command1_Click(); });
-    QObject::connect(c.Command2->button(), &QPushButton::clicked, window, [this] { Command2_Click(); });
-    QObject::connect(c.Command3->button(), &QPushButton::clicked, window, [this] { Command3_Click(); });
-    QObject::connect(c.Command4->button(), &QPushButton::clicked, window, [this] { Command4_Click(); });
-    QObject::connect(c.Command5->button(), &QPushButton::clicked, window, [this] { Command5_Click(); });
+    c.XRONOS->OnChange = [this] { XRONOS_Change(); };
+    c.HScroll1->OnChange = [this] { HScroll1_Change(); };
+    c.Command1->OnClick = [this] { Command1_Click(); };
+    c.Command2->OnClick = [this] { Command2_Click(); };
+    c.Command3->OnClick = [this] { Command3_Click(); };
+    c.Command4->OnClick = [this] { Command4_Click(); };
+    c.Command5->OnClick = [this] { Command5_Click(); };
 }
 
 void SQUARE_RIZA::Command1_Click()
@@ -115,7 +116,7 @@ void SQUARE_RIZA::Timer1_Timer()
     const double A = c.HScroll1->Value();
     TIMER_PREV = (c.starttimer->Value() && METRITIS_SQUARE == 0) ? 0 : TIMER_NOW;
     TIMER_NOW = static_cast<double>(METRITIS_SQUARE) * c.Timer1->Interval() / kTicksPerUnit;
-    sorvel_kampyles::MoveSquareRootTrain(c.SOURA1->canvas(), TIMER_PREV, TIMER_NOW, A, SPEED_K);
+    train_.Move(c.SOURA1->canvas(), TIMER_PREV, TIMER_NOW, A, SPEED_K);
     sorvel_kampyles::ShowSquareRootCase();
     ++METRITIS_SQUARE;
 }
@@ -127,23 +128,17 @@ void SQUARE_RIZA::XRONOS_Change()
     const double A = c.HScroll1->Value();
     SCROLL_PREV = SCROLL_NOW;
     SCROLL_NOW = c.XRONOS->Value() / 1000.0;
-    sorvel_kampyles::MoveSquareRootTrain(c.SOURA1->canvas(), SCROLL_PREV, SCROLL_NOW, A, SPEED_K);
+    train_.Move(c.SOURA1->canvas(), SCROLL_PREV, SCROLL_NOW, A, SPEED_K);
     sorvel_kampyles::ShowSquareRootCase();
 }
 
-}  // namespace square_root
-
-namespace sorvel_kampyles {
-
-void ShowSquareRootCase()
+void SQUARE_RIZA::LayOut()
 {
-    PI_VALUE = ComputedPi();
-    square_root::SQUARE_RIZA& form = square_root::SQUARE_RIZA::instance();
-    form.CoverScreen();
-    square_root::SQUARE_RIZA::Controls& c = form.controls();
+    CoverScreen();
+    Controls& c = controls();
     c.SOURA1->SetLeft(0);
     c.SOURA1->SetTop(0);
-    c.SOURA1->SetHeight(form.Height());
+    c.SOURA1->SetHeight(Height());
     c.SOURA1->SetWidth(c.SOURA1->Height());
     c.XRONOS->SetTop(c.SOURA1->Top());
     c.XRONOS->SetLeft(c.SOURA1->Width());
@@ -171,6 +166,18 @@ void ShowSquareRootCase()
     c.Picture1->SetTop(c.SOURA1->Top());
     c.Text1->SetLeft(c.HScroll1->Left() + c.HScroll1->Width());
     c.Text1->SetTop(c.HScroll1->Top());
+}
+
+}  // namespace square_root
+
+namespace sorvel_kampyles {
+
+void ShowSquareRootCase()
+{
+    PI_VALUE = ComputedPi();
+    square_root::SQUARE_RIZA& form = square_root::SQUARE_RIZA::instance();
+    form.LayOut();
+    square_root::SQUARE_RIZA::Controls& c = form.controls();
     const double A = c.HScroll1->Value();
     c.Text1->SetText(" A = " + surface::Format(A, "0"));
     form.Show();

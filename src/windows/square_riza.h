@@ -1,6 +1,7 @@
 // The square-root-case window: the picture SOURA1 with time, wavefront and A controls.
 #pragma once
 
+#include "model/square_root/square_root_train.h"
 #include "surface/controls.h"
 #include "surface/form.h"
 #include "surface/timer.h"
@@ -23,8 +24,9 @@ struct SQUARE_RIZAControls {
     std::unique_ptr<surface::Picture> Picture1;
     std::unique_ptr<surface::TextBox> Text1;
     std::unique_ptr<surface::CommandButton> Command4, Command5;
+    surface::OptionGroup options;
     std::unique_ptr<surface::OptionButton> starttimer, CONTINUETIME;
-    surface::Timer* Timer1 = nullptr;  // owned by the window
+    std::unique_ptr<surface::Timer> Timer1;
 };
 
 class SQUARE_RIZA : public surface::FormOf<SQUARE_RIZA, SQUARE_RIZAControls>, public windows::TimeMemories {
@@ -43,12 +45,19 @@ public:
     void Timer1_Timer();
     void XRONOS_Change();
 
+    // The window over the screen, the square picture and the controls around it, as
+    // ShowSquareRootCase places them before it shows A.
+    void LayOut() override;
+
 protected:
-    void MakeControls(QWidget* window, Controls& c) override;
+    void MakeControls(surface::WindowPeer& window, Controls& c) override;
 
 private:
     friend FormOf;
     SQUARE_RIZA();
+
+    // The wavefront train of SOURA1, moved by the timer and by the time bar.
+    sorvel_kampyles::SquareRootTrain train_;
 };
 
 }  // namespace square_root

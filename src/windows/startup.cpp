@@ -1,7 +1,7 @@
 // Prepares INTROD: full screen, "START" moved directly under "END", shown at the front.
 #include "windows/startup.h"
 
-#include "surface/twips.h"
+#include "surface/screen.h"
 #include "windows/introd.h"
 
 namespace shell {

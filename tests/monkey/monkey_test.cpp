@@ -3,16 +3,12 @@
 #include "model/shared/clipped_drawing.h"
 #include "model/shared/module_values.h"
 #include "surface/application.h"
-#include "surface/twips.h"
 #include "window_support.h"
 #include "windows/aktinon_sxedio.h"
 #include "windows/expalanations.h"
 #include "windows/introd.h"
 #include "windows/square_riza.h"
 #include "windows/startup.h"
-
-#include <QCoreApplication>
-#include <QEvent>
 
 #include <cmath>
 #include <cstdlib>
@@ -60,7 +56,7 @@ private:
 
 bool loadedAndShown(surface::Form& form)
 {
-    return form.IsLoaded() && form.window()->isVisible();
+    return form.IsLoaded() && form.Visible();
 }
 
 // The state the handler rules speak of, read before and after each action.
@@ -132,8 +128,6 @@ public:
             actions_[chosen].run(detail);
             remember(actions_[chosen].name + detail);
             ++counts[actions_[chosen].name];
-            // What a frame's close leaves for the event loop happens now, as the loop would do it.
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             if (std::string fault = check(before, actions_[chosen].name); !fault.empty())
                 return report(done, fault);
             if (!messages.messages.empty())
@@ -141,13 +135,13 @@ public:
             ++actionsRun;
         }
         // The last action of a run is always END, which must stop everything.
-        INTROD::instance().controls().Command1->button()->click();
+        INTROD::instance().controls().Command1->UserClick();
         remember("INTROD END");
         if (!surface::EndRequested())
             return report(count, "END did not end the program");
         for (surface::Form* form :
              std::initializer_list<surface::Form*>{&aktinon_sxedio::instance(), &SQUARE_RIZA::instance()})
-            if (form->IsLoaded() && form->window()->isVisible())
+            if (form->IsLoaded() && form->Visible())
                 return report(count, "a window stayed visible after END");
         if (aktinon_sxedio::instance().IsLoaded() && aktinon_sxedio::instance().controls().Timer1->Enabled())
             return report(count, "the linear timer runs after END");
@@ -201,22 +195,21 @@ private:
         };
         const auto linearK = [] { return aktinon_sxedio::instance().controls().Option1->Value() ? -8 : 8; };
 
-        add("INTROD V LINEAR WITH Y", 2, introd, [=](std::string&) { I()->Option1->button()->click(); });
-        add("INTROD V AS SQUARE ROOT", 2, introd, [=](std::string&) { I()->Option2->button()->click(); });
-        add("INTROD START", 3, introd, [=](std::string&) { I()->Command2->button()->click(); });
-        add("INTROD EXPLANATIONS", 1, introd, [=](std::string&) { I()->Command3->button()->click(); });
-        add("INTROD close", 1, closable(introd, 1), [](std::string&) { INTROD::instance().CloseByFrame(); });
+        add("INTROD V LINEAR WITH Y", 2, introd, [=](std::string&) { I()->Option1->UserClick(); });
+        add("INTROD V AS SQUARE ROOT", 2, introd, [=](std::string&) { I()->Option2->UserClick(); });
+        add("INTROD START", 3, introd, [=](std::string&) { I()->Command2->UserClick(); });
+        add("INTROD EXPLANATIONS", 1, introd, [=](std::string&) { I()->Command3->UserClick(); });
+        add("INTROD close", 1, closable(introd, 1), [](std::string&) { INTROD::instance().FrameClosed(); });
 
         add("THEORY type", 1, theoryShown,
             [](std::string&) { EXPALANATIONS::instance().controls().Text1->SetText("typed"); });
-        add("THEORY close", 1, closable(theoryShown, 0),
-            [](std::string&) { EXPALANATIONS::instance().CloseByFrame(); });
+        add("THEORY close", 1, closable(theoryShown, 0), [](std::string&) { EXPALANATIONS::instance().FrameClosed(); });
 
-        add("SORVEL increase upwards", 2, linearShown, [=](std::string&) { L()->Option1->button()->click(); });
-        add("SORVEL decrease upwards", 2, linearShown, [=](std::string&) { L()->Option2->button()->click(); });
-        add("SORVEL ALTERNATIVELY", 1, linearShown, [=](std::string&) { L()->Check1->box()->click(); });
+        add("SORVEL increase upwards", 2, linearShown, [=](std::string&) { L()->Option1->UserClick(); });
+        add("SORVEL decrease upwards", 2, linearShown, [=](std::string&) { L()->Option2->UserClick(); });
+        add("SORVEL ALTERNATIVELY", 1, linearShown, [=](std::string&) { L()->Check1->UserClick(); });
         add("SORVEL SHOW ONLY WAVE FRONTS", 2, linearShown, [=, this](std::string&) {
-            L()->Check2->box()->click();
+            L()->Check2->UserClick();
             expectedK_ = linearK();
         });
         add("SORVEL XRONOS", 4, linearShown, [=, this](std::string& detail) {
@@ -227,11 +220,11 @@ private:
             if (changes)
                 expectedK_ = linearK();
         });
-        add("SORVEL BACK TO INTRODUTION", 2, linearShown, [=](std::string&) { L()->Command1->button()->click(); });
-        add("SORVEL TIME", 2, linearShown, [=](std::string&) { L()->Command3->button()->click(); });
-        add("SORVEL STOP TIMER", 2, linearShown, [=](std::string&) { L()->Command4->button()->click(); });
-        add("SORVEL SINGLE RAY", 2, linearShown, [=](std::string&) { L()->Command5->button()->click(); });
-        add("SORVEL START AGAIN", 2, linearShown, [=](std::string&) { L()->Command6->button()->click(); });
+        add("SORVEL BACK TO INTRODUTION", 2, linearShown, [=](std::string&) { L()->Command1->UserClick(); });
+        add("SORVEL TIME", 2, linearShown, [=](std::string&) { L()->Command3->UserClick(); });
+        add("SORVEL STOP TIMER", 2, linearShown, [=](std::string&) { L()->Command4->UserClick(); });
+        add("SORVEL SINGLE RAY", 2, linearShown, [=](std::string&) { L()->Command5->UserClick(); });
+        add("SORVEL START AGAIN", 2, linearShown, [=](std::string&) { L()->Command6->UserClick(); });
         add(
             "SORVEL VScroll1", 4, [=] { return linearShown() && L()->VScroll1->Visible(); },
             [=, this](std::string& detail) {
@@ -249,17 +242,17 @@ private:
                 expectedK_ = linearK();
             });
         add("SORVEL close", 1, closable(linearShown, 1),
-            [](std::string&) { aktinon_sxedio::instance().CloseByFrame(); });
+            [](std::string&) { aktinon_sxedio::instance().FrameClosed(); });
 
-        add("SQUARE BACK TO INTRODUCTION", 2, squareShown, [=](std::string&) { S()->Command1->button()->click(); });
+        add("SQUARE BACK TO INTRODUCTION", 2, squareShown, [=](std::string&) { S()->Command1->UserClick(); });
         add("SQUARE WAVE FRONTS", 1, squareShown, [=, this](std::string&) {
-            S()->Command3->button()->click();
+            S()->Command3->UserClick();
             expectedK_ = 40;
         });
-        add("SQUARE TIME ON", 3, squareShown, [=](std::string&) { S()->Command4->button()->click(); });
-        add("SQUARE TIME OFF", 2, squareShown, [=](std::string&) { S()->Command5->button()->click(); });
-        add("SQUARE start timer", 2, squareShown, [=](std::string&) { S()->starttimer->button()->click(); });
-        add("SQUARE CONTINUE", 1, squareShown, [=](std::string&) { S()->CONTINUETIME->button()->click(); });
+        add("SQUARE TIME ON", 3, squareShown, [=](std::string&) { S()->Command4->UserClick(); });
+        add("SQUARE TIME OFF", 2, squareShown, [=](std::string&) { S()->Command5->UserClick(); });
+        add("SQUARE start timer", 2, squareShown, [=](std::string&) { S()->starttimer->UserClick(); });
+        add("SQUARE CONTINUE", 1, squareShown, [=](std::string&) { S()->CONTINUETIME->UserClick(); });
         add("SQUARE HScroll1", 2, squareShown, [=, this](std::string& detail) {
             const int value = anyValue(500, 5000);
             detail = " " + std::to_string(value);
@@ -279,15 +272,16 @@ private:
                 SQUARE_RIZA::instance().Timer1_Timer();
                 expectedK_ = 40;
             });
-        add("SQUARE close", 1, closable(squareShown, 1), [](std::string&) { SQUARE_RIZA::instance().CloseByFrame(); });
+        add("SQUARE close", 1, closable(squareShown, 1), [](std::string&) { SQUARE_RIZA::instance().FrameClosed(); });
 
         add(
             "screen", 1, [] { return true; },
             [this](std::string& detail) {
-                static const QSize screens[] = {{640, 480}, {1024, 768}, {1920, 1080}, {3840, 2160}, {768, 1024}};
-                const QSize screen = screens[std::uniform_int_distribution<int>(0, 4)(random_)];
-                detail = " " + std::to_string(screen.width()) + "x" + std::to_string(screen.height());
-                surface::SetScreenSizeForTesting(screen.width(), screen.height());
+                static const surface::PixelSize screens[] = {
+                    {640, 480}, {1024, 768}, {1920, 1080}, {3840, 2160}, {768, 1024}};
+                const surface::PixelSize screen = screens[std::uniform_int_distribution<int>(0, 4)(random_)];
+                detail = " " + std::to_string(screen.width) + "x" + std::to_string(screen.height);
+                headless::Headless().SetScreen(screen.width, screen.height);
             });
     }
 

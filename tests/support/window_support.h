@@ -1,10 +1,11 @@
-// Set-up for window tests: an offscreen application, a 1024 × 768 screen and no modal dialogs.
+// Helpers for window tests: counting wavefront calls and finding garbage in a picture.
 #pragma once
 
+#include "canvas/pixel_image.h"
 #include "canvas/recording_canvas.h"
+#include "headless/headless_backend.h"
 #include "model_support.h"
 
-#include <QImage>
 #include <set>
 
 #include <gtest/gtest.h>
@@ -23,15 +24,13 @@ inline int LinearFrontCalls(const std::vector<Op>& ops)
 
 // Pixels of colours the program never draws: garbage. The picture holds only its background, the
 // ForeColor of axes, dots and labels, and the colours the drawing procedures name.
-inline int StrayPixels(const QImage& picture)
+inline int StrayPixels(const surface::PixelImage& picture)
 {
-    static const std::set<QRgb> palette{0xffffff, 0x000000, 0xff0000, 0xfafafa, 0x050505, 0x323232, 0x963796};
+    static const std::set<std::uint32_t> palette{0xffffff, 0x000000, 0xff0000, 0xfafafa, 0x050505, 0x323232, 0x963796};
     int stray = 0;
-    for (int y = 0; y < picture.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+    for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
-            stray += palette.count(row[x] & 0xffffff) == 0;
-    }
+            stray += palette.count(picture.pixel(x, y) & 0xffffff) == 0;
     return stray;
 }
 

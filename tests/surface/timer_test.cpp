@@ -10,9 +10,9 @@ using surface::Timer;
 TEST(Timer, ATickNeverInterruptsAnotherAndADisabledTimerIsSilent)
 {
     int outer = 0, inner = 0;
-    Timer second(nullptr, 1, true, [&] { ++inner; });
+    Timer second(1, true, [&] { ++inner; });
     // A modal message box during a tick runs the event loop, which may deliver another tick then.
-    Timer first(nullptr, 1, true, [&] {
+    Timer first(1, true, [&] {
         ++outer;
         second.Tick();
         first.Tick();

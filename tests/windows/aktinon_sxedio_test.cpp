@@ -33,7 +33,7 @@ protected:
 // The layout on every screen is checked with the other windows'; here what loading sets.
 TEST_F(LinearWindow, LoadsWithItsDesignValues)
 {
-    EXPECT_EQ(form().window()->windowTitle(), "SORVEL");
+    EXPECT_EQ(form().Caption(), "SORVEL");
     EXPECT_EQ(c().VScroll1->Left() + c().VScroll1->Width(), 14577);
     EXPECT_EQ(c().Label1->Caption(), "ANGLE OF A SINGLE RAY");
     EXPECT_FALSE(c().VScroll1->Visible());
@@ -144,13 +144,13 @@ TEST_F(LinearWindow, SingleRayBar)
     recorder.clear();
     set(-900);
     EXPECT_EQ(c().Label1->Caption(), "STARTING ANGLE =-90.0");
-    c().Option1->button()->click();
+    c().Option1->UserClick();
 }
 
 TEST_F(LinearWindow, OptionsRedrawTheMediumUpsideDown)
 {
     recorder.clear();
-    c().Option2->button()->click();
+    c().Option2->UserClick();
     EXPECT_EQ(recorder.ops().front().kind, Kind::Cls);
     EXPECT_EQ(c().XRONOS->Value(), 1);
     // The time marks of k = +8: the first upward mark after 0 is at 18.482.
@@ -159,7 +159,7 @@ TEST_F(LinearWindow, OptionsRedrawTheMediumUpsideDown)
     for (const Op& dot : dots)
         found = found || (dot.width == 10 && std::fabs(dot.y1 - 18.482f) < 5e-4);
     EXPECT_TRUE(found);
-    c().Option1->button()->click();
+    c().Option1->UserClick();
     form().Timer1_Timer();  // the tick sets the medium from the option again
     EXPECT_EQ(SPEED_K, -8);
 }
@@ -199,7 +199,7 @@ TEST_F(LinearWindow, CheckBoxesClearAndDrawTheStillFronts)
     recorder.clear();
     form().Check1_Click();
     EXPECT_EQ(recorder.ops().front().kind, Kind::Cls);
-    EXPECT_TRUE(shell::INTROD::instance().window()->isVisible());
+    EXPECT_TRUE(shell::INTROD::instance().Visible());
     c().Check1->SetValue(0);
     c().Check2->SetValue(0);
 }
@@ -226,7 +226,7 @@ TEST_F(LinearWindow, ClosingByTheFrameReloadsControlsButKeepsTheCounters)
     form().METRHTHS_LINEAR = 123;
     form().TIMER_NOW = 0.122;
     c().eikona->SetObserver(nullptr);
-    form().CloseByFrame();
+    form().FrameClosed();
     EXPECT_FALSE(form().IsLoaded());
     ShowLinearCase();
     EXPECT_TRUE(form().IsLoaded());
@@ -243,7 +243,7 @@ TEST_F(LinearWindow, EndStopsTheTimersAndHidesTheWindows)
     form().Command2_Click();
     EXPECT_TRUE(surface::EndRequested());
     EXPECT_FALSE(c().Timer1->Enabled());
-    EXPECT_FALSE(form().window()->isVisible());
+    EXPECT_FALSE(form().Visible());
 }
 
 }  // namespace

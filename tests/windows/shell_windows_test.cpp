@@ -1,5 +1,5 @@
 // The introduction and theory windows: start-up layout on any screen, handlers, text and reloading.
-#include "surface/twips.h"
+#include "surface/caption_wrap.h"
 #include "window_support.h"
 #include "windows/aktinon_sxedio.h"
 #include "windows/expalanations.h"
@@ -8,9 +8,7 @@
 #include "windows/startup.h"
 #include "windows/theory_text.h"
 
-#include <QApplication>
-#include <QFontMetrics>
-#include <QScreen>
+#include <algorithm>
 
 namespace {
 
@@ -32,46 +30,37 @@ TEST(Introduction, StartUpCoversTheScreenAndPutsStartUnderEnd)
     EXPECT_EQ(c.Command2->Height(), 735);
     EXPECT_TRUE(c.Option2->Value());
     EXPECT_FALSE(c.Option1->Value());
-    EXPECT_TRUE(introd.window()->isVisible());
-    EXPECT_EQ(introd.window()->frameGeometry().size(), QSize(1024, 768));
-    EXPECT_EQ(c.Command2->widget()->geometry(), QRect(104, 129, 105, 49));
+    EXPECT_TRUE(introd.Visible());
+    EXPECT_EQ(headless::Headless().FrontCaption(), "INTRODUCTION");
+    EXPECT_EQ(headless::Headless().OuterGeometry(introd), (surface::PixelRect{0, 0, 1024, 768}));
+    EXPECT_EQ(c.Command2->Pixels(), (surface::PixelRect{104, 129, 105, 49}));
     EXPECT_EQ(c.Command1->Caption(), "END");
     EXPECT_EQ(c.Command3->Caption(), "EXPLANATIONS");
 }
 
-// Every control of a window has a place of its own size, none negative.
-void expectSound(surface::Form& form)
-{
-    for (const QWidget* widget : form.window()->findChildren<QWidget*>()) {
-        EXPECT_GE(widget->width(), 0);
-        EXPECT_GE(widget->height(), 0);
-    }
-}
-
 TEST(EveryScreen, AllFourWindowsLayOutAsTheirTablesGive)
 {
-    const QSize screens[] = {{640, 480}, {1024, 768}, {1920, 1080}, {3840, 2160}, {768, 1024}};
-    for (const QSize screen : screens) {
-        SCOPED_TRACE(std::to_string(screen.width()) + "x" + std::to_string(screen.height()));
-        surface::SetScreenSizeForTesting(screen.width(), screen.height());
-        const float H = screen.height() * 15.0f;
+    const surface::PixelSize screens[] = {{640, 480}, {1024, 768}, {1920, 1080}, {3840, 2160}, {768, 1024}};
+    for (const surface::PixelSize screen : screens) {
+        SCOPED_TRACE(std::to_string(screen.width) + "x" + std::to_string(screen.height));
+        headless::Headless().SetScreen(screen.width, screen.height);
+        const float H = screen.height * 15.0f;
+        const surface::PixelRect whole{0, 0, screen.width, screen.height};
 
         shell::StartUp();
         INTROD& introd = INTROD::instance();
-        EXPECT_EQ(introd.Width(), screen.width() * 15.0f);
-        EXPECT_EQ(introd.window()->frameGeometry().size(), screen);
+        EXPECT_EQ(introd.Width(), screen.width * 15.0f);
+        EXPECT_EQ(headless::Headless().OuterGeometry(introd), whole);
         EXPECT_EQ(introd.controls().Command2->Top(), 1932);
-        expectSound(introd);
 
         introd.Command3_Click();
-        EXPECT_EQ(EXPALANATIONS::instance().window()->frameGeometry().size(), screen);
+        EXPECT_EQ(headless::Headless().OuterGeometry(EXPALANATIONS::instance()), whole);
         EXPECT_EQ(EXPALANATIONS::instance().controls().Picture2->Left(), 13080);
-        expectSound(EXPALANATIONS::instance());
 
         sorvel_kampyles::ShowLinearCase();
         linear::aktinon_sxedio& sorvel = linear::aktinon_sxedio::instance();
         const auto& l = sorvel.controls();
-        EXPECT_EQ(sorvel.window()->frameGeometry().size(), screen);
+        EXPECT_EQ(headless::Headless().OuterGeometry(sorvel), whole);
         EXPECT_EQ(l.eikona->Width(), H);
         EXPECT_EQ(l.eikona->Height(), H);
         EXPECT_EQ(l.eikona->raster().image().width(), l.eikona->raster().image().height());
@@ -101,12 +90,11 @@ TEST(EveryScreen, AllFourWindowsLayOutAsTheirTablesGive)
             EXPECT_EQ(e.control->Width(), e.width);
             EXPECT_EQ(e.control->Height(), e.height);
         }
-        expectSound(sorvel);
 
         sorvel_kampyles::ShowSquareRootCase();
         square_root::SQUARE_RIZA& riza = square_root::SQUARE_RIZA::instance();
         const auto& q = riza.controls();
-        EXPECT_EQ(riza.window()->frameGeometry().size(), screen);
+        EXPECT_EQ(headless::Headless().OuterGeometry(riza), whole);
         EXPECT_EQ(q.SOURA1->Width(), H);
         EXPECT_EQ(q.SOURA1->Height(), H);
         EXPECT_EQ(q.SOURA1->raster().image().width(), q.SOURA1->raster().image().height());
@@ -125,16 +113,14 @@ TEST(EveryScreen, AllFourWindowsLayOutAsTheirTablesGive)
         EXPECT_EQ(q.HScroll1->Left(), H + 252);
         EXPECT_EQ(q.Text1->Left(), H + 252 + 1935);
         EXPECT_EQ(q.Text1->Top(), q.HScroll1->Top());
-        expectSound(riza);
     }
-    surface::SetScreenSizeForTesting(1024, 768);
 }
 
 TEST(Introduction, ClosingByTheFrameAndReopeningBringsBackDesignValues)
 {
     shell::StartUp();
     INTROD::instance().controls().Option1->SetValue(true);
-    INTROD::instance().CloseByFrame();
+    INTROD::instance().FrameClosed();
     EXPECT_FALSE(INTROD::instance().IsLoaded());
     INTROD::Controls& c = INTROD::instance().controls();  // a new reference loads it again
     EXPECT_EQ(c.Command2->Top(), 1680);
@@ -149,11 +135,11 @@ TEST(Introduction, StartOpensTheSelectedCase)
     shell::StartUp();
     INTROD& introd = INTROD::instance();
     introd.Command2_Click();  // "V AS SQUARE ROOT" is selected at design
-    EXPECT_TRUE(square_root::SQUARE_RIZA::instance().window()->isVisible());
+    EXPECT_TRUE(square_root::SQUARE_RIZA::instance().Visible());
     EXPECT_FALSE(linear::aktinon_sxedio::instance().IsLoaded());
-    introd.controls().Option1->button()->click();  // selecting the linear case opens it at once
-    EXPECT_TRUE(linear::aktinon_sxedio::instance().window()->isVisible());
-    EXPECT_TRUE(square_root::SQUARE_RIZA::instance().window()->isVisible());  // both stay open
+    introd.controls().Option1->UserClick();  // selecting the linear case opens it at once
+    EXPECT_TRUE(linear::aktinon_sxedio::instance().Visible());
+    EXPECT_TRUE(square_root::SQUARE_RIZA::instance().Visible());  // both stay open
 }
 
 TEST(Theory, ShowsTheFixedTextAtFifteenPointsAndRestoresIt)
@@ -167,8 +153,8 @@ TEST(Theory, ShowsTheFixedTextAtFifteenPointsAndRestoresIt)
     shell::StartUp();
     INTROD::instance().Command3_Click();
     EXPALANATIONS& theory = EXPALANATIONS::instance();
-    EXPECT_TRUE(theory.window()->isVisible());
-    EXPECT_EQ(theory.window()->windowTitle(), "THEORY");
+    EXPECT_TRUE(theory.Visible());
+    EXPECT_EQ(theory.Caption(), "THEORY");
     EXPECT_EQ(theory.controls().Text1->Text(), text);
     EXPECT_EQ(theory.controls().Text1->FontSize(), 15);
     EXPECT_EQ(theory.Width(), 15360);
@@ -181,7 +167,7 @@ TEST(Theory, ShowsTheFixedTextAtFifteenPointsAndRestoresIt)
     EXPECT_EQ(theory.controls().Text1->Text(), text);
     EXPECT_EQ(theory.controls().Text1->FontSize(), 15);
 
-    theory.CloseByFrame();
+    theory.FrameClosed();
     INTROD::instance().Command3_Click();  // loaded anew
     EXPECT_EQ(theory.controls().Text1->Text(), text);
 }
@@ -190,23 +176,24 @@ TEST(Theory, ShowsTheFixedTextAtFifteenPointsAndRestoresIt)
 
 namespace {
 
-TEST(Captions, LongCaptionsWrapWithinTheirControlAndKeepTheirText)
+TEST(Captions, LongCaptionsWrapWithinTheirRoomAndKeepTheirText)
 {
-    const QFontMetrics metrics(QApplication::font());
-    const QString caption = QStringLiteral("ALTERNATIVELY SHOW WAVEFRONTS AND RAYS OR ONLY RAYS");
-    const QString wrapped = surface::WrapCaption(caption, metrics, 120);
-    EXPECT_GT(wrapped.count(QLatin1Char('\n')), 1);
-    for (const QString& line : wrapped.split(QLatin1Char('\n')))
-        EXPECT_LE(metrics.horizontalAdvance(line), 120) << line.toStdString();
-    EXPECT_EQ(QString(wrapped).replace(QLatin1Char('\n'), QLatin1Char(' ')), caption);
-    EXPECT_EQ(surface::WrapCaption(QStringLiteral("END"), metrics, 5), QStringLiteral("END"));  // a word is never cut
-
-    // In the window: the check box shows every word and still reports its caption as designed.
-    sorvel_kampyles::ShowLinearCase();
-    const auto& check = *linear::aktinon_sxedio::instance().controls().Check1;
-    EXPECT_EQ(check.Caption(), caption.toStdString());
-    EXPECT_TRUE(check.box()->text().contains(QLatin1Char('\n')));
-    EXPECT_LE(check.box()->sizeHint().width(), check.box()->width());
+    const auto width = [](const std::string& text) { return 7 * static_cast<int>(text.size()); };
+    const std::string caption = "ALTERNATIVELY SHOW WAVEFRONTS AND RAYS OR ONLY RAYS";
+    const std::string wrapped = surface::WrapCaption(caption, width, 120);
+    EXPECT_GT(std::count(wrapped.begin(), wrapped.end(), '\n'), 1);
+    std::string joined;
+    for (std::size_t start = 0; start <= wrapped.size();) {
+        const std::size_t end = std::min(wrapped.find('\n', start), wrapped.size());
+        const std::string line = wrapped.substr(start, end - start);
+        EXPECT_LE(width(line), 120) << line;
+        joined += (joined.empty() ? "" : " ") + line;
+        start = end + 1;
+    }
+    EXPECT_EQ(joined, caption);
+    EXPECT_EQ(surface::WrapCaption("END", width, 5), "END");  // a word is never cut
+    // Two blanks stay two blanks where the line is not broken.
+    EXPECT_EQ(surface::WrapCaption("increase  upwards", width, 200), "increase  upwards");
 }
 
 }  // namespace

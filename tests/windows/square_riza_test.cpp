@@ -43,11 +43,11 @@ protected:
 // The layout on every screen is checked with the other windows'; here what loading sets.
 TEST_F(SquareRootWindow, LoadsWithItsDesignValuesAndShowsA)
 {
-    EXPECT_EQ(form().window()->windowTitle(), "CASE OF SQUARE ROOT");
+    EXPECT_EQ(form().Caption(), "CASE OF SQUARE ROOT");
     EXPECT_EQ(c().Text1->Text(), " A = 1000");
     // The first layout of a load finds Picture1 at its design Top of 120; later ones at 0.
     c().SOURA1->SetObserver(nullptr);
-    form().CloseByFrame();
+    form().FrameClosed();
     ShowSquareRootCase();
     EXPECT_EQ(c().HScroll1->Top(), 615);
     ShowSquareRootCase();
@@ -165,10 +165,10 @@ TEST_F(SquareRootWindow, LongAnimationStaysFiniteAndSilent)
 TEST_F(SquareRootWindow, BackToIntroductionShowsItAndTheTickBringsThisWindowBack)
 {
     form().Command1_Click();
-    EXPECT_TRUE(shell::INTROD::instance().window()->isVisible());
+    EXPECT_TRUE(shell::INTROD::instance().Visible());
     EXPECT_TRUE(c().Timer1->Enabled());
     form().Timer1_Timer();
-    EXPECT_TRUE(form().window()->isVisible());
+    EXPECT_TRUE(form().Visible());
 }
 
 }  // namespace

@@ -23,10 +23,12 @@ constexpr double kFirstGuess = 0.25;  // seconds; fronts of 768-pixel pictures l
 constexpr double kGiveUp = 64;        // past this no finite bound is worth having (exp(16·64) overflows)
 constexpr int kBisections = 60;       // enough to pin a double between 0 and kGiveUp
 
-bool outOfSight(double tau, double v0, double k, const surface::UserBox& reach)
+bool outOfSight(const LinearSweepAngles& angles, double tau, const surface::UserBox& reach)
 {
+    const double v0 = angles.v0;
+    const double k = angles.k;
     LinearFront front;
-    ComputeLinearFront(tau, v0, k, front);
+    ComputeLinearFront(angles, tau, front);
     // Turn the picture over for k > 0, so that the zero-speed line y = v0/k lies below.
     const double flip = k < 0 ? 1 : -1;
     const double top = k < 0 ? reach.top : -reach.bottom;
@@ -59,9 +61,10 @@ bool outOfSight(double tau, double v0, double k, const surface::UserBox& reach)
 
 double LinearFrontsOutOfSight(double v0, double k, const surface::UserBox& reach)
 {
+    const LinearSweepAngles angles = MakeLinearSweepAngles(v0, k);
     double visible = 0;
     double hidden = kFirstGuess;
-    while (!outOfSight(hidden, v0, k, reach)) {
+    while (!outOfSight(angles, hidden, reach)) {
         visible = hidden;
         hidden *= 2;
         if (hidden > kGiveUp)
@@ -69,7 +72,7 @@ double LinearFrontsOutOfSight(double v0, double k, const surface::UserBox& reach
     }
     for (int i = 0; i < kBisections; ++i) {
         const double middle = (visible + hidden) / 2;
-        (outOfSight(middle, v0, k, reach) ? hidden : visible) = middle;
+        (outOfSight(angles, middle, reach) ? hidden : visible) = middle;
     }
     return hidden;
 }

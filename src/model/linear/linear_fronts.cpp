@@ -34,50 +34,38 @@ constexpr std::array<Sweep, 4> kSweeps{{
     {-175, 5, LinearFront::kStartsAtTop[3], false, true, " F<-90 X= ", true},
 }};
 
-// What a sweep needs of one start angle; depends on the angle and the medium only, never on the time.
-struct SweepAngle {
-    LinearRay ray;
-    double kX = 0;  // k·X
-};
-
 // F = 90 turns into exactly PI_VALUE / 2, so the horizontal ray lies on the boundary between the
 // branches of the ray functions, each of which gives it the same point.
 static_assert(90 * 3.141592653589793 / 180 == 3.141592653589793 / 2);
 
-SweepAngle makeAngle(const Sweep& sweep, int i, double v0, double k)
+LinearSweepAngle makeAngle(const Sweep& sweep, int i, double v0, double k)
 {
     const int F = sweep.from + i * sweep.step;
-    SweepAngle angle;
+    LinearSweepAngle angle;
     angle.ray = MakeLinearRay(v0, (F * PI_VALUE) / 180);
     // X = ±sin(A)/v0 is ±P, and C = √(1 − (X·v0)²) is the ray's C0 whatever the sign.
     angle.kX = k * (sweep.negateX ? -angle.ray.P : angle.ray.P);
     return angle;
 }
 
-using AngleTable = std::array<std::array<SweepAngle, kAnglesPerSweep>, kSweeps.size()>;
-
-// The table is rebuilt only when the medium or PI_VALUE changes; for the same inputs it holds bit
-// for bit what computing each angle afresh gives.
-const AngleTable& angleTable(double v0, double k)
-{
-    static AngleTable table;
-    static double keyV0 = std::nan(""), keyK = std::nan(""), keyPi = std::nan("");
-    if (v0 != keyV0 || k != keyK || PI_VALUE != keyPi) {
-        for (std::size_t s = 0; s < kSweeps.size(); ++s)
-            for (int i = 0; i < kAnglesPerSweep; ++i)
-                table[s][i] = makeAngle(kSweeps[s], i, v0, k);
-        keyV0 = v0;
-        keyK = k;
-        keyPi = PI_VALUE;
-    }
-    return table;
-}
-
 }  // namespace
 
-void ComputeLinearFront(double tau, double v0, double k, LinearFront& front)
+LinearSweepAngles MakeLinearSweepAngles(double v0, double k)
 {
-    const AngleTable& table = angleTable(v0, k);
+    LinearSweepAngles angles;
+    angles.v0 = v0;
+    angles.k = k;
+    angles.pi = PI_VALUE;
+    for (std::size_t s = 0; s < kSweeps.size(); ++s)
+        for (int i = 0; i < kAnglesPerSweep; ++i)
+            angles.sweeps[s][i] = makeAngle(kSweeps[s], i, v0, k);
+    return angles;
+}
+
+void ComputeLinearFront(const LinearSweepAngles& angles, double tau, LinearFront& front)
+{
+    const double v0 = angles.v0;
+    const double k = angles.k;
     // Where the rays sent straight up and straight down are; the exponential that would overflow
     // belongs to a point far outside the picture, which the clipping drops.
     front.yUp = (v0 / k) * (1 - std::exp((-k) * tau));
@@ -86,7 +74,7 @@ void ComputeLinearFront(double tau, double v0, double k, LinearFront& front)
     for (std::size_t s = 0; s < kSweeps.size(); ++s) {
         const Sweep& sweep = kSweeps[s];
         for (int i = 0; i < kAnglesPerSweep; ++i) {
-            const SweepAngle& angle = table[s][i];
+            const LinearSweepAngle& angle = angles.sweeps[s][i];
             LinearFront::Point& point = front.sweeps[s][i];
             point.Z = LinearRayXWith(angle.ray, tau, k, decay);
             const double C = angle.ray.C0;
@@ -132,10 +120,11 @@ void DrawLinearFront(surface::Canvas& eikona, const LinearFront& front, surface:
 void DrawLinearFronts(surface::Canvas& eikona, double t1, double t2, double v0, double k, int red, int green, int blue)
 {
     double lastHeight = 0;
+    const LinearSweepAngles angles = MakeLinearSweepAngles(v0, k);
     LinearFront front;
-    ComputeLinearFront(t1, v0, k, front);
+    ComputeLinearFront(angles, t1, front);
     DrawLinearFront(eikona, front, surface::Rgb{red, green, blue}, lastHeight);
-    ComputeLinearFront(t2, v0, k, front);
+    ComputeLinearFront(angles, t2, front);
     DrawLinearFront(eikona, front, kFrontBlack, lastHeight);
     eikona.SetDrawWidth(1);
 }

@@ -2,34 +2,31 @@
 #include "model/linear/linear_train.h"
 
 #include "model/linear/linear_front_sight.h"
-#include "model/linear/linear_fronts.h"
 #include "model/shared/colours.h"
-#include "model/shared/front_train.h"
 #include "model/shared/module_values.h"
-
-#include <optional>
 
 namespace sorvel_kampyles {
 
-void MoveLinearTrain(surface::Canvas& eikona, double previous, double now, double v0, double k)
+void LinearTrain::Move(surface::Canvas& eikona, double previous, double now, double v0, double k)
 {
-    // Each front is one call of DrawLinearFronts: faded at its old age, then in near-black at its new one.
+    if (!angles_ || angles_->v0 != v0 || angles_->k != k || angles_->pi != PI_VALUE)
+        angles_ = MakeLinearSweepAngles(v0, k);
+    const LinearSweepAngles& angles = *angles_;
     LinearFront front;
     const auto drawFront = [&](std::optional<double> fading, std::optional<double> drawn) {
         double lastHeight = 0;  // the messages of one call report the last height computed in it
         if (fading) {
-            ComputeLinearFront(*fading, v0, k, front);
+            ComputeLinearFront(angles, *fading, front);
             DrawLinearFront(eikona, front, kFadeGrey, lastHeight);
         }
         if (drawn) {
-            ComputeLinearFront(*drawn, v0, k, front);
+            ComputeLinearFront(angles, *drawn, front);
             DrawLinearFront(eikona, front, kFrontBlack, lastHeight);
         }
     };
-    static OutOfSightAge outOfSight;
     const double lastAge =
-        outOfSight.For(eikona, kLinearFrontWidth, {v0, k, PI_VALUE},
-                       [&](const surface::UserBox& reach) { return LinearFrontsOutOfSight(v0, k, reach); });
+        outOfSight_.For(eikona, kLinearFrontWidth, {v0, k, PI_VALUE},
+                        [&](const surface::UserBox& reach) { return LinearFrontsOutOfSight(v0, k, reach); });
     MoveTrain(eikona, previous, now, kLinearFrontSpacing, lastAge, drawFront);
 }
 

@@ -9,7 +9,6 @@
 // the drawing puts its point on the axis; train ages never fall on such an instant.)
 #include "model/square_root/square_root_front_sight.h"
 
-#include "model/shared/module_values.h"
 #include "model/shared/out_of_sight.h"
 #include "model/square_root/square_root_fronts.h"
 
@@ -25,10 +24,10 @@ constexpr double kNearStep = 1.0 / 64;  // time units stepped while a front is w
 constexpr double kLongestStep = 1;      // the speed bound is taken at the end of a stretch at most this long
 
 // Distance from everything the front of age T draws (segments, mirror images, red dots) to the reach.
-double distance(const SquareRootRayTable& rays, double T, double A, double beta, const surface::UserBox& reach)
+double distance(const SquareRootRayTable& rays, double T, const surface::UserBox& reach)
 {
     SquareRootFront front;
-    ComputeSquareRootFront(rays, T, A, beta, front);
+    ComputeSquareRootFront(rays, T, front);
     double nearest = std::numeric_limits<double>::infinity();
     const auto branch = [&](double start, const auto& points, bool dotted) {
         double px = 0, py = start;
@@ -52,11 +51,10 @@ double distance(const SquareRootRayTable& rays, double T, double A, double beta,
 
 double SquareRootFrontsOutOfSight(double A, double beta, const surface::UserBox& reach)
 {
-    PI_VALUE = ComputedPi();
-    const SquareRootRayTable& rays = SquareRootRaysFor(A, beta);
+    const SquareRootRayTable rays = MakeSquareRootRays(A, beta);
     std::vector<double> ends;
     for (int degrees = 1; degrees < 180; ++degrees)
-        ends.push_back(rays[degrees].tEnd);
+        ends.push_back(rays.rays[degrees].tEnd);
     std::sort(ends.begin(), ends.end());
     const double lastEnd = ends.back();  // past it every ray has ended and nothing is drawn
 
@@ -66,7 +64,7 @@ double SquareRootFrontsOutOfSight(double A, double beta, const surface::UserBox&
     while (T <= lastEnd) {
         while (nextEnd != ends.end() && *nextEnd < T)
             ++nextEnd;
-        const double d = distance(rays, T, A, beta, reach);
+        const double d = distance(rays, T, reach);
         const double fastest = std::sqrt(A) + beta * (T + kLongestStep) / 2;
         const double stretch = std::min(d / (2 * fastest), kLongestStep);  // half: a pixel of slack kept
         if (!(stretch >= kNearStep / 64)) {

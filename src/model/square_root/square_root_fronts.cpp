@@ -15,7 +15,7 @@ using Point = SquareRootFront::Point;
 // The point of the ray of this many degrees at time T, or nothing once that ray has reached the zero-speed line.
 std::optional<Point> rayPoint(const SquareRootRayTable& rays, int degrees, double T)
 {
-    const SquareRootRay& ray = rays[degrees];
+    const SquareRootRay& ray = rays.rays[degrees];
     if (T > ray.tEnd)
         return std::nullopt;
     const double y = SquareRootRayYWith(ray, T);
@@ -24,22 +24,22 @@ std::optional<Point> rayPoint(const SquareRootRayTable& rays, int degrees, doubl
 
 }  // namespace
 
-const SquareRootRayTable& SquareRootRaysFor(double A, double beta)
+SquareRootRayTable MakeSquareRootRays(double A, double beta)
 {
-    static SquareRootRayTable table;
-    static double keyA = std::nan(""), keyBeta = std::nan(""), keyPi = std::nan("");
-    if (A != keyA || beta != keyBeta || PI_VALUE != keyPi) {
-        for (int degrees = 1; degrees < 180; ++degrees)
-            table[degrees] = MakeSquareRootRay(A, beta, degrees * PI_VALUE / 180);
-        keyA = A;
-        keyBeta = beta;
-        keyPi = PI_VALUE;
-    }
+    PI_VALUE = ComputedPi();
+    SquareRootRayTable table;
+    table.A = A;
+    table.beta = beta;
+    table.pi = PI_VALUE;
+    for (int degrees = 1; degrees < 180; ++degrees)
+        table.rays[degrees] = MakeSquareRootRay(A, beta, degrees * PI_VALUE / 180);
     return table;
 }
 
-void ComputeSquareRootFront(const SquareRootRayTable& rays, double T, double A, double beta, SquareRootFront& front)
+void ComputeSquareRootFront(const SquareRootRayTable& rays, double T, SquareRootFront& front)
 {
+    const double A = rays.A;
+    const double beta = rays.beta;
     front.top = SquareRootVerticalY(A, beta, T, 1);
     // The straight-down ray has arrived on the zero-speed line once T > 2·√A/β and stays there.
     front.bottom = T > 2 * std::sqrt(A) / beta ? -A / beta : SquareRootVerticalY(A, beta, T, -1);
@@ -80,12 +80,11 @@ void DrawSquareRootFront(surface::Canvas& SOURA1, const SquareRootFront& front, 
 void DrawSquareRootFronts(surface::Canvas& SOURA1, double t1, double t2, double A, double beta, int red, int green,
                           int blue)
 {
-    PI_VALUE = ComputedPi();
-    const SquareRootRayTable& rays = SquareRootRaysFor(A, beta);
+    const SquareRootRayTable rays = MakeSquareRootRays(A, beta);
     SquareRootFront front;
-    ComputeSquareRootFront(rays, t1, A, beta, front);
+    ComputeSquareRootFront(rays, t1, front);
     DrawSquareRootFront(SOURA1, front, surface::Rgb{red, green, blue});
-    ComputeSquareRootFront(rays, t2, A, beta, front);
+    ComputeSquareRootFront(rays, t2, front);
     DrawSquareRootFront(SOURA1, front, kFrontBlack);
     SOURA1.SetDrawWidth(1);
 }

@@ -30,13 +30,17 @@ struct SquareRootFront {
     std::array<std::optional<Point>, 89> lower;  // 179° down to 91°
 };
 
-// The rays of 1° to 179° for one medium, index = degrees.
-using SquareRootRayTable = std::array<SquareRootRay, 180>;
+// The rays of 1° to 179° for one medium, index = degrees, with the medium and circle constant
+// they were made for.
+struct SquareRootRayTable {
+    double A = 0, beta = 0, pi = 0;
+    std::array<SquareRootRay, 180> rays;
+};
 
-// The table for this medium and the present PI_VALUE, kept until either changes.
-const SquareRootRayTable& SquareRootRaysFor(double A, double beta);
+// Sets PI_VALUE, as the drawing does, and makes the table for this medium.
+SquareRootRayTable MakeSquareRootRays(double A, double beta);
 
-void ComputeSquareRootFront(const SquareRootRayTable& rays, double T, double A, double beta, SquareRootFront& front);
+void ComputeSquareRootFront(const SquareRootRayTable& rays, double T, SquareRootFront& front);
 
 // Draws one front: two 5-pixel branches and their mirror images, red dots on the lower right.
 void DrawSquareRootFront(surface::Canvas& SOURA1, const SquareRootFront& front, surface::Rgb colour);

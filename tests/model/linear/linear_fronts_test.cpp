@@ -216,7 +216,7 @@ TEST(LinearFronts, InvalidPointsAreSkippedWithTheirMessages)
 {
     PI_VALUE = ComputedPi();
     LinearFront front;
-    ComputeLinearFront(0.1, 1000, -8, front);
+    ComputeLinearFront(MakeLinearSweepAngles(1000, -8), 0.1, front);
     for (auto& sweep : front.sweeps)
         sweep[3].valid = false;
     for (auto& sweep : front.sweeps)

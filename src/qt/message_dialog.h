@@ -1,8 +1,8 @@
 // Installs the modal message dialog as the program's message sink.
 #pragma once
 
-namespace surface {
+namespace qt {
 
 void InstallMessageDialog();
 
-}  // namespace surface
+}  // namespace qt

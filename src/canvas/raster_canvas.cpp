@@ -1,46 +1,70 @@
-// Draws canvas operations into a QImage with the span rasteriser, so that the same float
+// Draws canvas operations into the pixel store with the span rasteriser, so that the same float
 // coordinates always cover the same pixels and a redraw in the background colour erases exactly.
-#include "surface/raster_canvas.h"
+#include "canvas/raster_canvas.h"
 
+#include "canvas/pixel_raster.h"
 #include "canvas/segment_clip.h"
-#include "surface/pixel_raster.h"
-#include "surface/twips.h"
+#include "canvas/twips.h"
 
-#include <QPainter>
-
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace surface {
 
-RasterCanvas::RasterCanvas(QSize size, qreal devicePixelRatio)
+RasterCanvas::RasterCanvas(int width, int height, double devicePixelRatio)
 {
-    Resize(size, devicePixelRatio);
-    image_.fill(backColor_);
+    Resize(width, height, devicePixelRatio);
 }
 
-void RasterCanvas::Resize(QSize size, qreal devicePixelRatio)
+void RasterCanvas::Resize(int width, int height, double devicePixelRatio)
 {
-    size = size.expandedTo({1, 1});
-    const QSize device(static_cast<int>(std::lround(size.width() * devicePixelRatio)),
-                       static_cast<int>(std::lround(size.height() * devicePixelRatio)));
-    if (!image_.isNull() && device == image_.size() && devicePixelRatio == dpr_) {
-        logicalSize_ = size;
+    width = std::max(1, width);
+    height = std::max(1, height);
+    const int deviceWidth = static_cast<int>(std::lround(width * devicePixelRatio));
+    const int deviceHeight = static_cast<int>(std::lround(height * devicePixelRatio));
+    logicalWidth_ = width;
+    logicalHeight_ = height;
+    if (!image_.empty() && deviceWidth == image_.width() && deviceHeight == image_.height() && devicePixelRatio == dpr_)
         return;
+    PixelImage grown(deviceWidth, deviceHeight, backColor_);
+    if (!image_.empty()) {
+        // Old device pixel i spans [i·scale, (i + 1)·scale) of the new image; each new pixel takes
+        // the old one under its centre.
+        const double scale = devicePixelRatio / dpr_;
+        const int rows = std::min(deviceHeight, static_cast<int>(std::lround(image_.height() * scale)));
+        const int columns = std::min(deviceWidth, static_cast<int>(std::lround(image_.width() * scale)));
+        for (int y = 0; y < rows; ++y) {
+            const int sy = std::min(image_.height() - 1, static_cast<int>((y + 0.5) / scale));
+            if (scale == 1) {
+                std::memcpy(grown.bits() + static_cast<std::size_t>(y) * deviceWidth,
+                            image_.bits() + static_cast<std::size_t>(sy) * image_.width(),
+                            static_cast<std::size_t>(columns) * sizeof(std::uint32_t));
+                continue;
+            }
+            for (int x = 0; x < columns; ++x)
+                grown.setPixel(x, y,
+                               image_.pixel(std::min(image_.width() - 1, static_cast<int>((x + 0.5) / scale)), sy));
+        }
     }
-    QImage grown(device, QImage::Format_RGB32);
-    grown.fill(backColor_);
-    grown.setDevicePixelRatio(devicePixelRatio);
-    if (!image_.isNull()) {
-        // What was drawn keeps its logical place and size; at a new ratio its pixels are
-        // repeated or dropped, never blended, so that the colours stay those that were drawn.
-        QPainter painter(&grown);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawImage(QRectF(QPointF(0, 0), QSizeF(image_.size()) / dpr_), image_);
-    }
-    image_ = grown;
-    logicalSize_ = size;
+    image_ = std::move(grown);
     dpr_ = devicePixelRatio;
     forgetPens();
+}
+
+void RasterCanvas::DrawImage(const PixelImage& picture, int x, int y)
+{
+    for (int row = 0; row < image_.height(); ++row) {
+        const int sy = static_cast<int>((row + 0.5) / dpr_) - y;
+        if (sy < 0 || sy >= picture.height())
+            continue;
+        for (int column = 0; column < image_.width(); ++column) {
+            const int sx = static_cast<int>((column + 0.5) / dpr_) - x;
+            if (sx >= 0 && sx < picture.width())
+                image_.setPixel(column, row, picture.pixel(sx, sy));
+        }
+    }
+    notify();
 }
 
 void RasterCanvas::Scale(float x1, float y1, float x2, float y2)
@@ -53,7 +77,7 @@ void RasterCanvas::Scale(float x1, float y1, float x2, float y2)
     forgetPens();
 }
 
-QPointF RasterCanvas::ToDevice(double x, double y) const
+DevicePoint RasterCanvas::ToDevice(double x, double y) const
 {
     const double w = image_.width();
     const double h = image_.height();
@@ -90,9 +114,9 @@ UserBox RasterCanvas::reachOf(int devicePixels) const
     // end by at most one pixel; one more pixel out, so that rounding in the mapping can never
     // make this box drop what would cover a pixel. Taken back to user units.
     const double margin = devicePixels / 2.0 + 2;
-    const QPointF a = ToUser(-margin, -margin);
-    const QPointF b = ToUser(image_.width() + margin, image_.height() + margin);
-    return {std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::max(a.x(), b.x()), std::max(a.y(), b.y())};
+    const UserPoint a = ToUser(-margin, -margin);
+    const UserPoint b = ToUser(image_.width() + margin, image_.height() + margin);
+    return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
 }
 
 std::optional<UserBox> RasterCanvas::Reach(int width) const
@@ -122,7 +146,7 @@ void RasterCanvas::forgetPens()
     updatePen();
 }
 
-QPointF RasterCanvas::ToUser(double deviceX, double deviceY) const
+RasterCanvas::UserPoint RasterCanvas::ToUser(double deviceX, double deviceY) const
 {
     if (!userScale_)
         return {deviceX / dpr_ * kTwipsPerPixel, deviceY / dpr_ * kTwipsPerPixel};
@@ -139,10 +163,7 @@ bool RasterCanvas::outsideInUserUnits(double x1, double y1, double x2, double y2
 
 std::uint32_t RasterCanvas::pixelOf(const std::optional<Rgb>& colour) const
 {
-    if (!colour)
-        return foreColor_.rgb() | 0xff000000u;
-    return 0xff000000u |
-           static_cast<std::uint32_t>((colour->r & 255) << 16 | (colour->g & 255) << 8 | (colour->b & 255));
+    return colour ? PackPixel(colour->r, colour->g, colour->b) : foreColor_;
 }
 
 void RasterCanvas::Line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour)
@@ -153,9 +174,9 @@ void RasterCanvas::Line(float x1, float y1, float x2, float y2, std::optional<Rg
     }
     if (outsideInUserUnits(x1, y1, x2, y2))
         return;
-    const QPointF a = ToDevice(x1, y1);
-    const QPointF b = ToDevice(x2, y2);
-    fill(a.x(), a.y(), b.x(), b.y(), pixelOf(colour));
+    const DevicePoint a = ToDevice(x1, y1);
+    const DevicePoint b = ToDevice(x2, y2);
+    fill(a.x, a.y, b.x, b.y, pixelOf(colour));
 }
 
 void RasterCanvas::PSet(float x, float y, std::optional<Rgb> colour)
@@ -166,8 +187,8 @@ void RasterCanvas::PSet(float x, float y, std::optional<Rgb> colour)
     }
     if (outsideInUserUnits(x, y, x, y))
         return;
-    const QPointF a = ToDevice(x, y);
-    fill(a.x(), a.y(), a.x(), a.y(), pixelOf(colour));
+    const DevicePoint a = ToDevice(x, y);
+    fill(a.x, a.y, a.x, a.y, pixelOf(colour));
 }
 
 void RasterCanvas::fill(double x1, double y1, double x2, double y2, std::uint32_t pixel)
@@ -182,8 +203,8 @@ void RasterCanvas::fill(double x1, double y1, double x2, double y2, std::uint32_
         !ClipSegment(x1, y1, x2, y2, -limit, -limit, limit, limit))
         return;
     PixelBand band;
-    band.bits = reinterpret_cast<std::uint32_t*>(image_.bits());
-    band.stride = static_cast<int>(image_.bytesPerLine() / 4);
+    band.bits = image_.bits();
+    band.stride = w;
     band.width = w;
     band.height = h;
     FillCapsule(band, SnapToPen(x1, width), SnapToPen(y1, width), SnapToPen(x2, width), SnapToPen(y2, width), width,
@@ -197,19 +218,12 @@ void RasterCanvas::Print(const std::string& text)
         ++rejected_;
         return;
     }
-    const QPointF at = ToDevice(currentX_, currentY_);
-    // Text far outside the picture is not drawn at all; QPainter's integer coordinates stay safe.
-    if (std::fabs(at.x()) > 1e6 || std::fabs(at.y()) > 1e6)
+    const DevicePoint at = ToDevice(currentX_, currentY_);
+    // Text far outside the picture is not drawn at all; the glyph arithmetic stays in integers.
+    if (std::fabs(at.x) > 1e6 || std::fabs(at.y) > 1e6 || !textPainter_)
         return;
-    QPainter painter(&image_);
-    QFont font = font_;
-    font.setStyleStrategy(QFont::NoAntialias);
-    painter.setFont(font);
-    painter.setPen(foreColor_);
-    const QFontMetricsF metrics(font);
-    const QPointF logical = at / dpr_;
-    painter.drawText(QPointF(std::floor(logical.x()), std::floor(logical.y()) + metrics.ascent()),
-                     QString::fromStdString(text));
+    textPainter_->DrawText(image_, dpr_, static_cast<int>(std::floor(at.x / dpr_)),
+                           static_cast<int>(std::floor(at.y / dpr_)), text, foreColor_);
     notify();
 }
 

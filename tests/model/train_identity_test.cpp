@@ -3,6 +3,7 @@
 // plain loop of the handlers, which draws every front.
 #include "canvas/int.h"
 #include "canvas/message_box.h"
+#include "canvas/raster_canvas.h"
 #include "model/linear/linear_front_sight.h"
 #include "model/linear/linear_fronts.h"
 #include "model/linear/linear_train.h"
@@ -11,7 +12,6 @@
 #include "model/square_root/square_root_fronts.h"
 #include "model/square_root/square_root_ray_field.h"
 #include "model/square_root/square_root_train.h"
-#include "surface/raster_canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -66,7 +66,7 @@ std::vector<Step> steps(std::mt19937& random, double ticksPerUnit, double firstT
 
 struct Picture {
     int pixels;
-    qreal ratio;
+    double ratio;
 };
 
 std::string name(const Picture& picture)
@@ -82,8 +82,8 @@ void expectSamePictures(const Picture& picture, const std::vector<Step>& sequenc
     std::vector<std::string> messages;
     const surface::MessageSink previousSink =
         surface::SetMessageSink([&](const std::string& text) { messages.push_back(text); });
-    surface::RasterCanvas moved(QSize(picture.pixels, picture.pixels), picture.ratio);
-    surface::RasterCanvas reference(QSize(picture.pixels, picture.pixels), picture.ratio);
+    surface::RasterCanvas moved(picture.pixels, picture.pixels, picture.ratio);
+    surface::RasterCanvas reference(picture.pixels, picture.pixels, picture.ratio);
     moved.Scale(-100, 100, 100, -100);
     reference.Scale(-100, 100, 100, -100);
     for (std::size_t i = 0; i < sequence.size(); ++i) {
@@ -119,9 +119,9 @@ void plainSquareRootTrain(surface::Canvas& SOURA1, const Step& step, double A)
     DrawSquareRootRayField(SOURA1, A);
 }
 
-void squareRootTrain(surface::Canvas& SOURA1, const Step& step, double A)
+void squareRootTrain(SquareRootTrain& train, surface::Canvas& SOURA1, const Step& step, double A)
 {
-    MoveSquareRootTrain(SOURA1, step.previous, step.now, A, 40);
+    train.Move(SOURA1, step.previous, step.now, A, 40);
     DrawSquareRootRayField(SOURA1, A);
 }
 
@@ -137,9 +137,9 @@ TEST_P(LinearTrainIdentity, MatchesThePlainLoopUpToTwoThousandSeconds)
         auto sequence = steps(random, 1000, 0, 8, 2000);
         if (&picture == &kPictures[0])
             sequence.push_back({1999.999, 2000});  // a hundred thousand fronts, once
+        LinearTrain train;
         expectSamePictures(
-            picture, sequence,
-            [&](surface::Canvas& c, const Step& s) { MoveLinearTrain(c, s.previous, s.now, 1000, k); },
+            picture, sequence, [&](surface::Canvas& c, const Step& s) { train.Move(c, s.previous, s.now, 1000, k); },
             [&](surface::Canvas& c, const Step& s) { plainLinearTrain(c, s, k); });
     }
 }
@@ -158,8 +158,9 @@ TEST_P(SquareRootTrainIdentity, MatchesThePlainLoopUpToFiveThousandTimeUnits)
         auto sequence = steps(random, 50, 1, 8, 5000);
         if (&picture == &kPictures[0])
             sequence.push_back({4999.98, 5000});  // twenty thousand fronts, once
+        SquareRootTrain train;
         expectSamePictures(
-            picture, sequence, [&](surface::Canvas& c, const Step& s) { squareRootTrain(c, s, A); },
+            picture, sequence, [&](surface::Canvas& c, const Step& s) { squareRootTrain(train, c, s, A); },
             [&](surface::Canvas& c, const Step& s) { plainSquareRootTrain(c, s, A); });
     }
 }
@@ -172,7 +173,7 @@ TEST(TrainIdentity, AroundTheAgeAtWhichFrontsLeaveSight)
 {
     PI_VALUE = ComputedPi();
     for (const Picture& picture : {kPictures[0], kPictures[5]}) {
-        surface::RasterCanvas probe(QSize(picture.pixels, picture.pixels), picture.ratio);
+        surface::RasterCanvas probe(picture.pixels, picture.pixels, picture.ratio);
         probe.Scale(-100, 100, 100, -100);
         const surface::UserBox reach = *probe.Reach(5);
         for (const double k : {-8.0, 8.0}) {
@@ -182,9 +183,10 @@ TEST(TrainIdentity, AroundTheAgeAtWhichFrontsLeaveSight)
                 const double now = bound + 40 * 0.02 + shift;
                 sequence.push_back({now - 0.001, now});
             }
+            LinearTrain train;
             expectSamePictures(
                 picture, sequence,
-                [&](surface::Canvas& c, const Step& s) { MoveLinearTrain(c, s.previous, s.now, 1000, k); },
+                [&](surface::Canvas& c, const Step& s) { train.Move(c, s.previous, s.now, 1000, k); },
                 [&](surface::Canvas& c, const Step& s) { plainLinearTrain(c, s, k); });
         }
         for (const double A : {500.0, 1000.0, 5000.0}) {
@@ -192,8 +194,9 @@ TEST(TrainIdentity, AroundTheAgeAtWhichFrontsLeaveSight)
             std::vector<Step> sequence;
             for (const double shift : {-0.02, -1e-9, 1e-9, 0.02})
                 sequence.push_back({bound + 3 * 0.25 + shift - 0.02, bound + 3 * 0.25 + shift});
+            SquareRootTrain train;
             expectSamePictures(
-                picture, sequence, [&](surface::Canvas& c, const Step& s) { squareRootTrain(c, s, A); },
+                picture, sequence, [&](surface::Canvas& c, const Step& s) { squareRootTrain(train, c, s, A); },
                 [&](surface::Canvas& c, const Step& s) { plainSquareRootTrain(c, s, A); });
         }
     }
@@ -204,7 +207,7 @@ TEST(TrainIdentity, AroundTheAgeAtWhichFrontsLeaveSight)
 TEST(TrainIdentity, FrontsPastTheBoundDrawNothing)
 {
     PI_VALUE = ComputedPi();
-    surface::RasterCanvas blank(QSize(150, 150), 2.0);
+    surface::RasterCanvas blank(150, 150, 2.0);
     blank.Scale(-100, 100, 100, -100);
     const surface::UserBox reach = *blank.Reach(5);
     const auto drawsAlone = [&](const std::function<void(surface::Canvas&)>& front) {

@@ -1,7 +1,6 @@
 // The raster canvas: user-scale mapping, aliased coverage, exact erasing and refusal of bad coordinates.
-#include "surface/raster_canvas.h"
-
-#include <QGuiApplication>
+#include "canvas/raster_canvas.h"
+#include "headless/block_text_painter.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +11,11 @@
 
 namespace {
 
+using surface::DevicePoint;
+using surface::PixelImage;
 using surface::RasterCanvas;
 
-int countNot(const QImage& image, QRgb colour)
+int countNot(const PixelImage& image, std::uint32_t colour)
 {
     int n = 0;
     for (int y = 0; y < image.height(); ++y)
@@ -25,18 +26,20 @@ int countNot(const QImage& image, QRgb colour)
 
 RasterCanvas userCanvas(int size = 200)
 {
-    RasterCanvas canvas(QSize(size, size), 1.0);
+    RasterCanvas canvas(size, size, 1.0);
     canvas.Scale(-100, 100, 100, -100);
     return canvas;
 }
 
+headless::BlockTextPainter blocks;
+
 TEST(RasterCanvas, UserScaleMapsCornersAndCentreWithYUp)
 {
     RasterCanvas canvas = userCanvas(201);
-    EXPECT_EQ(canvas.ToDevice(-100, 100), QPointF(0, 0));
-    EXPECT_EQ(canvas.ToDevice(100, -100), QPointF(201, 201));
-    EXPECT_EQ(canvas.ToDevice(0, 0), QPointF(100.5, 100.5));
-    EXPECT_LT(canvas.ToDevice(0, 50).y(), canvas.ToDevice(0, -50).y());
+    EXPECT_EQ(canvas.ToDevice(-100, 100), (DevicePoint{0, 0}));
+    EXPECT_EQ(canvas.ToDevice(100, -100), (DevicePoint{201, 201}));
+    EXPECT_EQ(canvas.ToDevice(0, 0), (DevicePoint{100.5, 100.5}));
+    EXPECT_LT(canvas.ToDevice(0, 50).y, canvas.ToDevice(0, -50).y);
     canvas.SetDrawWidth(1);
     canvas.PSet(0, 0, surface::Rgb{255, 0, 0});
     EXPECT_EQ(canvas.image().pixel(100, 100) & 0xffffff, 0xff0000u);
@@ -49,7 +52,7 @@ TEST(RasterCanvas, DotsCoverDrawWidthPixelsAcross)
         RasterCanvas canvas = userCanvas();
         canvas.SetDrawWidth(width);
         canvas.PSet(0, 0, surface::Rgb{0, 0, 0});
-        const QImage& image = canvas.image();
+        const PixelImage& image = canvas.image();
         int minX = 1000, maxX = -1, minY = 1000, maxY = -1;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
@@ -69,7 +72,7 @@ TEST(RasterCanvas, LinesAreAliasedAndAsWideAsDrawWidth)
     RasterCanvas canvas = userCanvas();
     canvas.SetDrawWidth(5);
     canvas.Line(-50, 0, 50, 0, surface::Rgb{10, 20, 30});
-    const QImage& image = canvas.image();
+    const PixelImage& image = canvas.image();
     int column = 0;
     for (int y = 0; y < image.height(); ++y)
         column += (image.pixel(100, y) & 0xffffff) != 0xffffff;
@@ -77,11 +80,11 @@ TEST(RasterCanvas, LinesAreAliasedAndAsWideAsDrawWidth)
     // Only the two colours exist: no blending at the edges.
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
-            const QRgb p = image.pixel(x, y) & 0xffffff;
+            const std::uint32_t p = image.pixel(x, y) & 0xffffff;
             ASSERT_TRUE(p == 0xffffff || p == 0x0a141e);
         }
     // Round ends: the cap reaches 2 pixels beyond the end point, no further.
-    const int endColumn = static_cast<int>(canvas.ToDevice(50, 0).x());
+    const int endColumn = static_cast<int>(canvas.ToDevice(50, 0).x);
     EXPECT_NE(image.pixel(endColumn + 2, 100) & 0xffffff, 0xffffffu);
     EXPECT_EQ(image.pixel(endColumn + 3, 100) & 0xffffff, 0xffffffu);
 }
@@ -108,6 +111,7 @@ TEST(RasterCanvas, RedrawingInTheBackgroundColourLeavesNothingBehind)
 TEST(RasterCanvas, HugeAndNonFiniteCoordinatesNeitherCrashNorDrawGarbage)
 {
     RasterCanvas canvas = userCanvas();
+    canvas.SetTextPainter(&blocks);
     const float inf = std::numeric_limits<float>::infinity();
     const float nan = std::numeric_limits<float>::quiet_NaN();
     canvas.SetDrawWidth(3);
@@ -121,7 +125,7 @@ TEST(RasterCanvas, HugeAndNonFiniteCoordinatesNeitherCrashNorDrawGarbage)
 
     // A segment to 1e30 is drawn along its true direction inside the picture.
     canvas.Line(0, 0, 0, 1e30f, surface::Rgb{0, 0, 0});
-    const QImage& image = canvas.image();
+    const PixelImage& image = canvas.image();
     EXPECT_EQ(image.pixel(100, 0) & 0xffffff, 0u);
     EXPECT_EQ(image.pixel(100, 99) & 0xffffff, 0u);
     EXPECT_EQ(image.pixel(100, 110) & 0xffffff, 0xffffffu);
@@ -135,6 +139,7 @@ TEST(RasterCanvas, HugeAndNonFiniteCoordinatesNeitherCrashNorDrawGarbage)
 TEST(RasterCanvas, ClsClearsAndResetsTheTextPosition)
 {
     RasterCanvas canvas = userCanvas();
+    canvas.SetTextPainter(&blocks);
     canvas.SetCurrentX(50);
     canvas.SetCurrentY(50);
     canvas.Print("0.38");
@@ -142,7 +147,7 @@ TEST(RasterCanvas, ClsClearsAndResetsTheTextPosition)
     canvas.Cls();
     EXPECT_EQ(countNot(canvas.image(), 0xffffff), 0);
     canvas.Print("0.00");  // now at (0, 0): the centre of the picture
-    const QImage& image = canvas.image();
+    const PixelImage& image = canvas.image();
     int left = 1000, top = 1000;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -157,16 +162,17 @@ TEST(RasterCanvas, ClsClearsAndResetsTheTextPosition)
 
 TEST(RasterCanvas, HighDensityScreensGetDevicePixelsAndWiderPens)
 {
-    RasterCanvas canvas(QSize(100, 100), 2.0);
+    RasterCanvas canvas(100, 100, 2.0);
     canvas.Scale(-100, 100, 100, -100);
-    EXPECT_EQ(canvas.image().size(), QSize(200, 200));
+    EXPECT_EQ(canvas.image().width(), 200);
+    EXPECT_EQ(canvas.image().height(), 200);
     canvas.SetDrawWidth(3);
     canvas.PSet(0, 0, surface::Rgb{0, 0, 0});
     EXPECT_EQ(countNot(canvas.image(), 0xffffff), 32);  // a 6-pixel round dot
 }
 
 // Device pixels that are not the background, as a set of points.
-std::set<std::pair<int, int>> drawnPixels(const QImage& image)
+std::set<std::pair<int, int>> drawnPixels(const PixelImage& image)
 {
     std::set<std::pair<int, int>> drawn;
     for (int y = 0; y < image.height(); ++y)
@@ -178,30 +184,30 @@ std::set<std::pair<int, int>> drawnPixels(const QImage& image)
 
 TEST(RasterCanvas, GrowingAndShrinkingKeepTheDrawingAtItsDevicePixels)
 {
-    for (const qreal ratio : {1.0, 1.25, 1.5, 2.0}) {
-        RasterCanvas canvas(QSize(100, 100), ratio);
+    for (const double ratio : {1.0, 1.25, 1.5, 2.0}) {
+        RasterCanvas canvas(100, 100, ratio);
         canvas.Scale(-100, 100, 100, -100);
         canvas.SetDrawWidth(3);
         canvas.Line(-90, 90, -20, 40, surface::Rgb{0, 0, 0});
         const auto before = drawnPixels(canvas.image());
         ASSERT_FALSE(before.empty());
-        canvas.Resize(QSize(180, 130), ratio);
+        canvas.Resize(180, 130, ratio);
         EXPECT_EQ(drawnPixels(canvas.image()), before) << "grown at " << ratio;
-        canvas.Resize(QSize(70, 60), ratio);
+        canvas.Resize(70, 60, ratio);
         EXPECT_EQ(drawnPixels(canvas.image()), before) << "shrunk at " << ratio;
-        EXPECT_EQ(canvas.image().size(),
-                  QSize(static_cast<int>(std::lround(70 * ratio)), static_cast<int>(std::lround(60 * ratio))));
+        EXPECT_EQ(canvas.image().width(), static_cast<int>(std::lround(70 * ratio)));
+        EXPECT_EQ(canvas.image().height(), static_cast<int>(std::lround(60 * ratio)));
     }
 }
 
 TEST(RasterCanvas, AnotherRatioCarriesTheDrawingOverAtTheSameLogicalPlace)
 {
-    RasterCanvas canvas(QSize(40, 40), 1.0);
+    RasterCanvas canvas(40, 40, 1.0);
     canvas.SetDrawWidth(4);
     canvas.PSet(10 * 15, 10 * 15, surface::Rgb{0, 0, 0});  // twips: a 4-pixel dot at the pixel corner (10, 10)
     const auto atOne = drawnPixels(canvas.image());
     ASSERT_EQ(atOne.size(), 12u);
-    canvas.Resize(QSize(40, 40), 2.0);
+    canvas.Resize(40, 40, 2.0);
     std::set<std::pair<int, int>> doubled;
     for (const auto& [x, y] : atOne)
         for (int dy = 0; dy < 2; ++dy)
@@ -211,17 +217,9 @@ TEST(RasterCanvas, AnotherRatioCarriesTheDrawingOverAtTheSameLogicalPlace)
     // What is drawn afterwards is drawn at the new ratio: 8 device pixels across.
     canvas.PSet(30 * 15, 30 * 15, surface::Rgb{0, 0, 0});
     EXPECT_EQ(drawnPixels(canvas.image()).size(), doubled.size() + 52);
-    canvas.Resize(QSize(40, 40), 1.0);
+    canvas.Resize(40, 40, 1.0);
     const auto back = drawnPixels(canvas.image());
     EXPECT_TRUE(std::includes(back.begin(), back.end(), atOne.begin(), atOne.end()));
 }
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

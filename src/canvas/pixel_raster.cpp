@@ -1,5 +1,5 @@
 // Span filling of capsules: each row of a round-ended thick line is one interval of pixel centres.
-#include "surface/pixel_raster.h"
+#include "canvas/pixel_raster.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,0 +1,42 @@
+// A picture's pixels: device pixels row by row, each a 32-bit 0xffRRGGBB value, with no toolkit behind it.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace surface {
+
+// Packs a colour the way the pixel store keeps it.
+inline constexpr std::uint32_t PackPixel(int r, int g, int b)
+{
+    return 0xff000000u | static_cast<std::uint32_t>((r & 255) << 16 | (g & 255) << 8 | (b & 255));
+}
+
+class PixelImage {
+public:
+    PixelImage() = default;
+    PixelImage(int width, int height, std::uint32_t fill)
+        : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height, fill)
+    {
+    }
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    bool empty() const { return pixels_.empty(); }
+    std::uint32_t pixel(int x, int y) const { return pixels_[index(x, y)]; }
+    void setPixel(int x, int y, std::uint32_t value) { pixels_[index(x, y)] = value; }
+    std::uint32_t* bits() { return pixels_.data(); }
+    const std::uint32_t* bits() const { return pixels_.data(); }
+    void fill(std::uint32_t value) { pixels_.assign(pixels_.size(), value); }
+
+    friend bool operator==(const PixelImage&, const PixelImage&) = default;
+
+private:
+    std::size_t index(int x, int y) const { return static_cast<std::size_t>(y) * width_ + x; }
+
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<std::uint32_t> pixels_;
+};
+
+}  // namespace surface

@@ -1,0 +1,195 @@
+// Peers that remember what they were told, and a stacking order of shown windows.
+#include "headless/headless_backend.h"
+
+#include "surface/controls.h"
+#include "surface/form.h"
+#include "surface/timer.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace headless {
+
+namespace {
+
+// What every peer remembers.
+struct Remembered {
+    virtual ~Remembered() = default;
+    surface::PixelRect geometry;
+    bool shown = true;
+    std::string name;
+};
+
+template <class Base>
+class Peer : public Base, public Remembered {
+public:
+    void SetGeometry(const surface::PixelRect& rect) override { geometry = rect; }
+    void SetVisible(bool visible) override { shown = visible; }
+    void SetAccessibleName(const std::string& text) override { name = text; }
+};
+
+class Caption : public Peer<surface::TogglePeer> {
+public:
+    void SetCaption(const std::string&) override {}
+    void SetChecked(bool) override {}
+};
+
+class Bar : public Peer<surface::ScrollBarPeer> {
+public:
+    void SetValue(int) override {}
+};
+
+class Text : public Peer<surface::TextBoxPeer> {
+public:
+    void SetText(const std::string&) override {}
+    void SetFontSize(double) override {}
+    double DefaultFontSize() const override { return 9; }
+};
+
+class Picture : public Peer<surface::PicturePeer> {
+public:
+    double DevicePixelRatio() const override { return 1; }
+    void Update() override {}
+};
+
+}  // namespace
+
+class HeadlessWindow : public surface::WindowPeer {
+public:
+    HeadlessWindow(HeadlessBackend& backend, const surface::Form& form) : backend_(backend), form_(form) {}
+    ~HeadlessWindow() override { Hide(); }
+
+    void SetOuterGeometry(const surface::PixelRect& rect) override { outer = rect; }
+    void Show(bool toFront) override
+    {
+        auto& stack = backend_.windows_;
+        const auto at = std::find(stack.begin(), stack.end(), this);
+        if (at == stack.end())
+            stack.insert(toFront ? stack.end() : stack.begin(), this);
+        else if (toFront)
+            std::rotate(at, at + 1, stack.end());
+    }
+    void Hide() override { std::erase(backend_.windows_, this); }
+    void SetTabOrder(const std::vector<surface::ControlPeer*>& order) override
+    {
+        tabOrder.clear();
+        for (surface::ControlPeer* peer : order)
+            tabOrder.push_back(dynamic_cast<Remembered&>(*peer).name);
+    }
+
+    std::unique_ptr<surface::CaptionPeer> MakeButton(surface::CommandButton&) override
+    {
+        return std::make_unique<Caption>();
+    }
+    std::unique_ptr<surface::TogglePeer> MakeOptionButton(surface::OptionButton&) override
+    {
+        return std::make_unique<Caption>();
+    }
+    std::unique_ptr<surface::TogglePeer> MakeCheckBox(surface::CheckBox&) override
+    {
+        return std::make_unique<Caption>();
+    }
+    std::unique_ptr<surface::ScrollBarPeer> MakeScrollBar(surface::ScrollBar&) override
+    {
+        return std::make_unique<Bar>();
+    }
+    std::unique_ptr<surface::CaptionPeer> MakeLabel(surface::Label&) override { return std::make_unique<Caption>(); }
+    std::unique_ptr<surface::TextBoxPeer> MakeTextBox(surface::TextBox&) override { return std::make_unique<Text>(); }
+    std::unique_ptr<surface::PicturePeer> MakePicture(surface::Picture&) override
+    {
+        return std::make_unique<Picture>();
+    }
+
+    const surface::Form& form() const { return form_; }
+
+    surface::PixelRect outer;
+    std::vector<std::string> tabOrder;
+
+private:
+    HeadlessBackend& backend_;
+    const surface::Form& form_;
+};
+
+class HeadlessTimer : public surface::TimerPeer {
+public:
+    HeadlessTimer(HeadlessBackend& backend, surface::Timer& timer) : backend_(backend), timer_(timer)
+    {
+        backend_.timers_.push_back(this);
+    }
+    ~HeadlessTimer() override { std::erase(backend_.timers_, this); }
+    void Arm(int) override { armed = true; }
+    void Disarm() override { armed = false; }
+
+    void fire()
+    {
+        if (!armed)
+            return;
+        armed = false;
+        timer_.Fire();
+    }
+
+    bool armed = false;
+
+private:
+    HeadlessBackend& backend_;
+    surface::Timer& timer_;
+};
+
+std::unique_ptr<surface::WindowPeer> HeadlessBackend::MakeWindow(surface::Form& form)
+{
+    return std::make_unique<HeadlessWindow>(*this, form);
+}
+
+std::unique_ptr<surface::TimerPeer> HeadlessBackend::MakeTimer(surface::Timer& timer)
+{
+    return std::make_unique<HeadlessTimer>(*this, timer);
+}
+
+const HeadlessWindow* HeadlessBackend::windowOf(const surface::Form& form) const
+{
+    // Only shown windows are in the stack; a loaded, hidden one has kept what it was told too,
+    // but tests ask of shown ones.
+    for (const HeadlessWindow* window : windows_)
+        if (&window->form() == &form)
+            return window;
+    return nullptr;
+}
+
+std::string HeadlessBackend::FrontCaption() const
+{
+    return windows_.empty() ? std::string() : windows_.back()->form().Caption();
+}
+
+surface::PixelRect HeadlessBackend::OuterGeometry(const surface::Form& form) const
+{
+    const HeadlessWindow* window = windowOf(form);
+    return window ? window->outer : surface::PixelRect{};
+}
+
+std::vector<std::string> HeadlessBackend::TabOrder(const surface::Form& form) const
+{
+    const HeadlessWindow* window = windowOf(form);
+    return window ? window->tabOrder : std::vector<std::string>{};
+}
+
+void HeadlessBackend::FireTimers()
+{
+    // A tick may close windows and so end timers: fire from a copy, skipping those gone.
+    const std::vector<HeadlessTimer*> due = timers_;
+    for (HeadlessTimer* timer : due)
+        if (std::find(timers_.begin(), timers_.end(), timer) != timers_.end())
+            timer->fire();
+}
+
+int HeadlessBackend::ArmedTimers() const
+{
+    return static_cast<int>(
+        std::count_if(timers_.begin(), timers_.end(), [](const HeadlessTimer* t) { return t->armed; }));
+}
+
+HeadlessBackend& Headless()
+{
+    return dynamic_cast<HeadlessBackend&>(surface::TheBackend());
+}
+
+}  // namespace headless

@@ -1,0 +1,25 @@
+// The desktop back end of the surface: Qt widgets for windows and controls, QTimer for timers.
+#pragma once
+
+#include "surface/backend.h"
+
+namespace qt {
+
+class QtBackend : public surface::Backend {
+public:
+    QtBackend();
+    ~QtBackend() override;
+
+    std::unique_ptr<surface::WindowPeer> MakeWindow(surface::Form& form) override;
+    std::unique_ptr<surface::TimerPeer> MakeTimer(surface::Timer& timer) override;
+    surface::PixelSize ScreenPixels() const override;
+    bool MayTakeFront() override;
+    void Quit() override;
+    surface::TextPainter* Text() override;
+
+private:
+    std::unique_ptr<surface::TextPainter> text_;
+    bool wasActive_ = false;
+};
+
+}  // namespace qt

@@ -1,0 +1,281 @@
+// Buttons, option buttons, check boxes, scroll bars, labels and text boxes as Qt widgets.
+#include "qt/qt_controls.h"
+
+#include "surface/caption_wrap.h"
+#include "surface/controls.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+#include <map>
+
+namespace qt {
+
+QtControl::~QtControl()
+{
+    delete widget_.data();
+}
+
+void QtControl::setGeometry(const surface::PixelRect& rect)
+{
+    widget_->setGeometry(rect.left, rect.top, rect.width, rect.height);
+}
+
+void QtControl::setVisible(bool visible)
+{
+    widget_->setVisible(visible);
+}
+
+void QtControl::setAccessibleName(const std::string& name)
+{
+    widget_->setAccessibleName(QString::fromStdString(name));
+}
+
+namespace {
+
+// The peer of every control kind: geometry, visibility and name go straight to the widget.
+template <class Peer>
+class Widget : public Peer, public QtControl {
+public:
+    explicit Widget(QWidget* widget) : QtControl(widget) { widget->show(); }
+    void SetGeometry(const surface::PixelRect& rect) override
+    {
+        setGeometry(rect);
+        geometryChanged();
+    }
+    void SetVisible(bool visible) override { setVisible(visible); }
+    void SetAccessibleName(const std::string& name) override { setAccessibleName(name); }
+
+protected:
+    virtual void geometryChanged() {}
+};
+
+// A button, option button or check box whose caption wraps within its width.
+template <class Peer>
+class Captioned : public Widget<Peer> {
+public:
+    explicit Captioned(QAbstractButton* button) : Widget<Peer>(button), button_(button) {}
+    void SetCaption(const std::string& caption) override
+    {
+        caption_ = caption;
+        wrap();
+    }
+
+protected:
+    void geometryChanged() override { wrap(); }
+
+private:
+    void wrap()
+    {
+        // Room for the text: the width less what the style adds around it (indicator or bevel).
+        QStyleOptionButton option;
+        option.initFrom(button_);
+        const QStyle::ContentsType type = qobject_cast<QCheckBox*>(button_)      ? QStyle::CT_CheckBox
+                                          : qobject_cast<QRadioButton*>(button_) ? QStyle::CT_RadioButton
+                                                                                 : QStyle::CT_PushButton;
+        if (type != QStyle::CT_PushButton)
+            option.text = QStringLiteral("x");  // a box adds the spacing after its indicator only where there is text
+        const int bare = button_->style()
+                             ->sizeFromContents(type, &option, QSize(0, button_->fontMetrics().height()), button_)
+                             .width();
+        const QFontMetrics metrics = button_->fontMetrics();
+        const std::string wrapped = surface::WrapCaption(
+            caption_, [&](const std::string& text) { return metrics.horizontalAdvance(QString::fromStdString(text)); },
+            button_->width() - bare);
+        const QString shown = QString::fromStdString(wrapped);
+        if (button_->text() != shown)
+            button_->setText(shown);
+    }
+
+    QAbstractButton* button_;
+    std::string caption_;
+};
+
+class Button : public Captioned<surface::CaptionPeer> {
+public:
+    Button(QWidget* window, surface::CommandButton& control) : Captioned(new QPushButton(window))
+    {
+        QObject::connect(static_cast<QPushButton*>(widget()), &QPushButton::clicked,
+                         [&control] { control.UserClick(); });
+    }
+};
+
+class Toggle : public Captioned<surface::TogglePeer> {
+public:
+    explicit Toggle(QAbstractButton* button) : Captioned(button), button_(button) {}
+    void SetChecked(bool checked) override
+    {
+        if (button_->isChecked() == checked)
+            return;
+        // An exclusive button cannot be cleared directly; the group's rule is kept by the control.
+        const bool exclusive = button_->autoExclusive();
+        button_->setAutoExclusive(false);
+        button_->setChecked(checked);
+        button_->setAutoExclusive(exclusive);
+    }
+
+private:
+    QAbstractButton* button_;
+};
+
+// A scroll bar that a keyboard user can reach. The usual styles draw no focus on scroll bars, so
+// a focused one is framed in the highlight colour; its keys are the control's.
+class FocusScrollBar : public QScrollBar {
+public:
+    FocusScrollBar(Qt::Orientation orientation, QWidget* parent, surface::ScrollBar& control)
+        : QScrollBar(orientation, parent), control_(control)
+    {
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        static const std::map<int, surface::ScrollKey> keys{
+            {Qt::Key_Up, surface::ScrollKey::Up},         {Qt::Key_Left, surface::ScrollKey::Left},
+            {Qt::Key_Down, surface::ScrollKey::Down},     {Qt::Key_Right, surface::ScrollKey::Right},
+            {Qt::Key_PageUp, surface::ScrollKey::PageUp}, {Qt::Key_PageDown, surface::ScrollKey::PageDown},
+            {Qt::Key_Home, surface::ScrollKey::Home},     {Qt::Key_End, surface::ScrollKey::End}};
+        const auto key = keys.find(event->key());
+        if (key == keys.end() || !control_.UserKey(key->second)) {
+            QScrollBar::keyPressEvent(event);
+            return;
+        }
+        event->accept();
+    }
+
+    void paintEvent(QPaintEvent* event) override
+    {
+        QScrollBar::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+
+private:
+    surface::ScrollBar& control_;
+};
+
+class ScrollBar : public Widget<surface::ScrollBarPeer> {
+public:
+    ScrollBar(QWidget* window, surface::ScrollBar& control)
+        : Widget(new FocusScrollBar(
+              control.orientation() == surface::Orientation::Vertical ? Qt::Vertical : Qt::Horizontal, window, control))
+    {
+        auto* bar = static_cast<QScrollBar*>(widget());
+        bar->setRange(control.Min(), control.Max());
+        bar->setSingleStep(control.SmallChange());
+        bar->setPageStep(control.LargeChange());
+        bar->setValue(control.Value());
+        QObject::connect(bar, &QScrollBar::valueChanged, [&control](int value) { control.UserMove(value); });
+    }
+    void SetValue(int value) override
+    {
+        const QSignalBlocker quiet(widget());
+        static_cast<QScrollBar*>(widget())->setValue(value);
+    }
+};
+
+class Label : public Widget<surface::CaptionPeer> {
+public:
+    explicit Label(QWidget* window) : Widget(new QLabel(window))
+    {
+        label()->setWordWrap(true);
+        label()->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    void SetCaption(const std::string& caption) override { label()->setText(QString::fromStdString(caption)); }
+
+private:
+    QLabel* label() const { return static_cast<QLabel*>(widget()); }
+};
+
+// A multi-line text box wraps at its width and has no scroll bars; a single-line one is a line edit.
+class TextBox : public Widget<surface::TextBoxPeer> {
+public:
+    TextBox(QWidget* window, surface::TextBox& control) : Widget(makeWidget(window, control.MultiLine()))
+    {
+        if (auto* edit = qobject_cast<QPlainTextEdit*>(widget()))
+            QObject::connect(edit, &QPlainTextEdit::textChanged,
+                             [edit, &control] { control.UserEdit(edit->toPlainText().toStdString()); });
+        else
+            QObject::connect(static_cast<QLineEdit*>(widget()), &QLineEdit::textEdited,
+                             [&control](const QString& text) { control.UserEdit(text.toStdString()); });
+    }
+    void SetText(const std::string& text) override
+    {
+        const QSignalBlocker quiet(widget());
+        if (auto* edit = qobject_cast<QPlainTextEdit*>(widget()))
+            edit->setPlainText(QString::fromStdString(text));
+        else
+            static_cast<QLineEdit*>(widget())->setText(QString::fromStdString(text));
+    }
+    void SetFontSize(double points) override
+    {
+        QFont font = widget()->font();
+        font.setPointSizeF(points);
+        widget()->setFont(font);
+    }
+    double DefaultFontSize() const override { return widget()->font().pointSizeF(); }
+
+private:
+    static QWidget* makeWidget(QWidget* window, bool multiLine)
+    {
+        if (!multiLine)
+            return new QLineEdit(window);
+        auto* edit = new QPlainTextEdit(window);
+        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        return edit;
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<surface::CaptionPeer> MakeButton(QWidget* window, surface::CommandButton& button)
+{
+    return std::make_unique<Button>(window, button);
+}
+
+std::unique_ptr<surface::TogglePeer> MakeOptionButton(QWidget* window, surface::OptionButton& option)
+{
+    auto* button = new QRadioButton(window);
+    QObject::connect(button, &QRadioButton::clicked, [&option] { option.UserClick(); });
+    return std::make_unique<Toggle>(button);
+}
+
+std::unique_ptr<surface::TogglePeer> MakeCheckBox(QWidget* window, surface::CheckBox& box)
+{
+    auto* button = new QCheckBox(window);
+    QObject::connect(button, &QCheckBox::clicked, [&box] { box.UserClick(); });
+    return std::make_unique<Toggle>(button);
+}
+
+std::unique_ptr<surface::ScrollBarPeer> MakeScrollBar(QWidget* window, surface::ScrollBar& bar)
+{
+    return std::make_unique<ScrollBar>(window, bar);
+}
+
+std::unique_ptr<surface::CaptionPeer> MakeLabel(QWidget* window, surface::Label&)
+{
+    return std::make_unique<Label>(window);
+}
+
+std::unique_ptr<surface::TextBoxPeer> MakeTextBox(QWidget* window, surface::TextBox& box)
+{
+    return std::make_unique<TextBox>(window, box);
+}
+
+}  // namespace qt

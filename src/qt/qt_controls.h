@@ -1,0 +1,36 @@
+// The Qt peers of the controls: each shows what its control holds and forwards what the user does.
+#pragma once
+
+#include "surface/backend.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+
+namespace qt {
+
+// What every Qt peer has: its widget, which goes with the peer.
+class QtControl {
+public:
+    virtual ~QtControl();
+    QWidget* widget() const { return widget_; }
+
+protected:
+    explicit QtControl(QWidget* widget) : widget_(widget) {}
+    void setGeometry(const surface::PixelRect& rect);
+    void setVisible(bool visible);
+    void setAccessibleName(const std::string& name);
+
+private:
+    QPointer<QWidget> widget_;
+};
+
+std::unique_ptr<surface::CaptionPeer> MakeButton(QWidget* window, surface::CommandButton& button);
+std::unique_ptr<surface::TogglePeer> MakeOptionButton(QWidget* window, surface::OptionButton& option);
+std::unique_ptr<surface::TogglePeer> MakeCheckBox(QWidget* window, surface::CheckBox& box);
+std::unique_ptr<surface::ScrollBarPeer> MakeScrollBar(QWidget* window, surface::ScrollBar& bar);
+std::unique_ptr<surface::CaptionPeer> MakeLabel(QWidget* window, surface::Label& label);
+std::unique_ptr<surface::TextBoxPeer> MakeTextBox(QWidget* window, surface::TextBox& box);
+
+}  // namespace qt
