@@ -1,10 +1,7 @@
 // Cost of one animation tick's drawing in each case, on the raster canvas and on a QPainter baseline.
 #include "canvas/raster_canvas.h"
-#include "model/linear/linear_train.h"
-#include "model/shared/module_values.h"
-#include "model/square_root/square_root_ray_field.h"
-#include "model/square_root/square_root_train.h"
 #include "qpainter_canvas.h"
+#include "tick_scenes.h"
 
 #include <QGuiApplication>
 
@@ -20,8 +17,6 @@ namespace {
 
 using namespace sorvel_kampyles;
 
-constexpr int kReplayedTicks = 20;  // ticks drawn before the measured one, so the picture is not empty
-
 std::unique_ptr<surface::Canvas> makeCanvas(bool raster, int pixels)
 {
     std::unique_ptr<surface::Canvas> canvas;
@@ -33,33 +28,20 @@ std::unique_ptr<surface::Canvas> makeCanvas(bool raster, int pixels)
     return canvas;
 }
 
-// A linear tick at time seconds: the timer's count is seconds × 1000 (1 ms of animation per tick).
 void linearTick(benchmark::State& state, bool raster, int pixels, double seconds)
 {
-    PI_VALUE = ComputedPi();
     auto canvas = makeCanvas(raster, pixels);
-    LinearTrain train;
-    const long count = static_cast<long>(seconds * 1000 + 0.5);
-    for (long tick = count - kReplayedTicks; tick < count; ++tick)
-        train.Move(*canvas, (tick - 1) / 1000.0, tick / 1000.0, 1000, -8);
+    const auto tick = scenes::LinearTick(*canvas, seconds);
     for (auto _ : state)
-        train.Move(*canvas, (count - 1) / 1000.0, count / 1000.0, 1000, -8);
+        tick();
 }
 
-// A square-root tick at time T: 50 ticks to the time unit; the field is redrawn on every tick.
 void squareRootTick(benchmark::State& state, bool raster, int pixels, double T, double A)
 {
     auto canvas = makeCanvas(raster, pixels);
-    SquareRootTrain train;
-    const long count = static_cast<long>(T * 50 + 0.5);
-    for (long tick = count - kReplayedTicks; tick < count; ++tick) {
-        train.Move(*canvas, (tick - 1) / 50.0, tick / 50.0, A, 40);
-        DrawSquareRootRayField(*canvas, A);
-    }
-    for (auto _ : state) {
-        train.Move(*canvas, (count - 1) / 50.0, count / 50.0, A, 40);
-        DrawSquareRootRayField(*canvas, A);
-    }
+    const auto tick = scenes::SquareRootTick(*canvas, T, A);
+    for (auto _ : state)
+        tick();
 }
 
 // Collects the medians so that the two canvases and the times can be set side by side after the run.

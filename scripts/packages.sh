@@ -14,3 +14,14 @@ install_missing() {
 
 # What building the program needs.
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core)
+
+# Installs the Debian package that provides a command, unless some package provides it already
+# (Node.js and npm may come from elsewhere than Debian).
+install_command() {
+    command -v "$1" >/dev/null 2>&1 || install_missing "$2"
+}
+
+# What building the browser edition needs: Debian's emscripten; Node.js assembles the page.
+WEB_PACKAGES=(emscripten cmake make)
+# What testing it needs: Debian's Chromium, driven from Node.js through npm's playwright-core.
+WEB_TEST_PACKAGES=(chromium)

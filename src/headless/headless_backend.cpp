@@ -12,9 +12,10 @@ namespace headless {
 
 namespace {
 
-// What every peer remembers.
+// What every peer remembers, and the control it belongs to.
 struct Remembered {
     virtual ~Remembered() = default;
+    surface::Control* control = nullptr;
     surface::PixelRect geometry;
     bool shown = true;
     std::string name;
@@ -23,6 +24,7 @@ struct Remembered {
 template <class Base>
 class Peer : public Base, public Remembered {
 public:
+    explicit Peer(surface::Control& of) { control = &of; }
     void SetGeometry(const surface::PixelRect& rect) override { geometry = rect; }
     void SetVisible(bool visible) override { shown = visible; }
     void SetAccessibleName(const std::string& text) override { name = text; }
@@ -30,17 +32,20 @@ public:
 
 class Caption : public Peer<surface::TogglePeer> {
 public:
+    using Peer::Peer;
     void SetCaption(const std::string&) override {}
     void SetChecked(bool) override {}
 };
 
 class Bar : public Peer<surface::ScrollBarPeer> {
 public:
+    using Peer::Peer;
     void SetValue(int) override {}
 };
 
 class Text : public Peer<surface::TextBoxPeer> {
 public:
+    using Peer::Peer;
     void SetText(const std::string&) override {}
     void SetFontSize(double) override {}
     double DefaultFontSize() const override { return 9; }
@@ -48,8 +53,12 @@ public:
 
 class Picture : public Peer<surface::PicturePeer> {
 public:
-    double DevicePixelRatio() const override { return 1; }
+    Picture(surface::Control& of, const double& ratio) : Peer(of), ratio_(ratio) {}
+    double DevicePixelRatio() const override { return ratio_; }
     void Update() override {}
+
+private:
+    const double& ratio_;
 };
 
 }  // namespace
@@ -77,32 +86,47 @@ public:
             tabOrder.push_back(dynamic_cast<Remembered&>(*peer).name);
     }
 
-    std::unique_ptr<surface::CaptionPeer> MakeButton(surface::CommandButton&) override
+    std::unique_ptr<surface::CaptionPeer> MakeButton(surface::CommandButton& c) override { return keep<Caption>(c); }
+    std::unique_ptr<surface::TogglePeer> MakeOptionButton(surface::OptionButton& c) override
     {
-        return std::make_unique<Caption>();
+        return keep<Caption>(c);
     }
-    std::unique_ptr<surface::TogglePeer> MakeOptionButton(surface::OptionButton&) override
+    std::unique_ptr<surface::TogglePeer> MakeCheckBox(surface::CheckBox& c) override { return keep<Caption>(c); }
+    std::unique_ptr<surface::ScrollBarPeer> MakeScrollBar(surface::ScrollBar& c) override { return keep<Bar>(c); }
+    std::unique_ptr<surface::CaptionPeer> MakeLabel(surface::Label& c) override { return keep<Caption>(c); }
+    std::unique_ptr<surface::TextBoxPeer> MakeTextBox(surface::TextBox& c) override { return keep<Text>(c); }
+    std::unique_ptr<surface::PicturePeer> MakePicture(surface::Picture& c) override
     {
-        return std::make_unique<Caption>();
+        auto peer = std::make_unique<Picture>(c, backend_.ratio_);
+        peers.push_back(peer.get());
+        return peer;
     }
-    std::unique_ptr<surface::TogglePeer> MakeCheckBox(surface::CheckBox&) override
+
+    // The control of this window whose accessible name this is, or null.
+    surface::Control* find(const std::string& name) const
     {
-        return std::make_unique<Caption>();
+        for (const Remembered* peer : peers)
+            if (peer->name == name)
+                return peer->control;
+        return nullptr;
     }
-    std::unique_ptr<surface::ScrollBarPeer> MakeScrollBar(surface::ScrollBar&) override
-    {
-        return std::make_unique<Bar>();
-    }
-    std::unique_ptr<surface::CaptionPeer> MakeLabel(surface::Label&) override { return std::make_unique<Caption>(); }
-    std::unique_ptr<surface::TextBoxPeer> MakeTextBox(surface::TextBox&) override { return std::make_unique<Text>(); }
-    std::unique_ptr<surface::PicturePeer> MakePicture(surface::Picture&) override
-    {
-        return std::make_unique<Picture>();
-    }
+
+    std::vector<Remembered*> peers;
 
     const surface::Form& form() const { return form_; }
 
     surface::PixelRect outer;
+
+private:
+    template <class Kind, class Control>
+    std::unique_ptr<Kind> keep(Control& control)
+    {
+        auto peer = std::make_unique<Kind>(control);
+        peers.push_back(peer.get());
+        return peer;
+    }
+
+public:
     std::vector<std::string> tabOrder;
 
 private:
@@ -179,6 +203,14 @@ void HeadlessBackend::FireTimers()
     for (HeadlessTimer* timer : due)
         if (std::find(timers_.begin(), timers_.end(), timer) != timers_.end())
             timer->fire();
+}
+
+surface::Control* HeadlessBackend::Find(const std::string& caption, const std::string& name) const
+{
+    for (const HeadlessWindow* window : windows_)
+        if (window->form().Caption() == caption)
+            return window->find(name);
+    return nullptr;
 }
 
 int HeadlessBackend::ArmedTimers() const

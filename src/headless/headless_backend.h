@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+namespace surface {
+class Control;
+}
+
 namespace headless {
 
 class HeadlessWindow;
@@ -26,6 +30,8 @@ public:
     surface::TextPainter* Text() override { return &text_; }
 
     void SetScreen(int width, int height) { screen_ = {width, height}; }
+    // Device pixels to the logical one for pictures made from now on.
+    void SetDevicePixelRatio(double ratio) { ratio_ = ratio; }
     // Another program is in front (false) or this one is the active application again (true).
     void SetActive(bool active) { active_ = active; }
     bool QuitCalled() const { return quit_; }
@@ -34,6 +40,9 @@ public:
     std::string FrontCaption() const;
     // The outer geometry the window of this form was last given, in logical pixels.
     surface::PixelRect OuterGeometry(const surface::Form& form) const;
+    // The control of that accessible name in the shown window of that caption, or null: what a
+    // user finds on the screen by its name.
+    surface::Control* Find(const std::string& caption, const std::string& name) const;
     // The accessible names of a form's controls in the tab order it was given.
     std::vector<std::string> TabOrder(const surface::Form& form) const;
 
@@ -47,6 +56,7 @@ private:
     const HeadlessWindow* windowOf(const surface::Form& form) const;
 
     surface::PixelSize screen_;
+    double ratio_ = 1;
     bool active_ = true;
     bool quit_ = false;
     BlockTextPainter text_;

@@ -1,0 +1,81 @@
+// The browser rows of scripts/bench, in Debian's headless Chromium: the WebAssembly ticks beside
+// the native ones of the same run, a whole frame of the real page (tick and showing the pixels),
+// and the time from navigation to a visible INTRODUCTION.
+// Usage: node run.mjs <web_tick_bench.js> <native results.json> <sorvel.html>
+import { readFileSync, writeFileSync, mkdtempSync } from "node:fs";
+import { tmpdir } from "node:os";
+import path from "node:path";
+import { pathToFileURL } from "node:url";
+import { launch, waitFor, frontCaption, control } from "../../tests/web/support.mjs";
+
+const [benchJs, nativeJson, page] = process.argv.slice(2);
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+
+const native = {};
+for (const b of JSON.parse(readFileSync(nativeJson, "utf8")).benchmarks)
+  if (b.aggregate_name === "median") native[b.run_name.replace(/ raster$/, "")] = b.real_time;
+
+const browser = await launch();
+try {
+  // The ticks, compiled to WebAssembly, in a page of their own.
+  const dir = mkdtempSync(path.join(tmpdir(), "sorvel-bench-"));
+  const html = path.join(dir, "bench.html");
+  writeFileSync(html, `<!DOCTYPE html><meta charset="utf-8"><script>${readFileSync(benchJs, "utf8")}</script>`);
+  const benchPage = await browser.newPage();
+  const rows = [];
+  benchPage.on("console", (message) => {
+    try { rows.push(JSON.parse(message.text())); } catch { /* not a row */ }
+  });
+  await benchPage.goto(pathToFileURL(html).href);
+  await waitFor("the browser ticks", () => rows.some((r) => r.done), 600);
+  console.log(`\n${"tick (768 px, raster)".padEnd(26)} ${"native (ms)".padStart(12)} ${"wasm (ms)".padStart(10)} ${"wasm/native".padStart(12)}`);
+  for (const { row, ms } of rows.filter((r) => r.row)) {
+    const n = native[row];
+    console.log(`${row.padEnd(26)} ${(n ?? NaN).toFixed(3).padStart(12)} ${ms.toFixed(3).padStart(10)} ${(ms / n).toFixed(2).padStart(12)}`);
+  }
+
+  // A whole frame of the real page at 768 px: the timer's tick and the pixels put on the canvas.
+  const context = await browser.newContext({ viewport: { width: 1024, height: 768 } });
+  const real = await context.newPage();
+  await real.addInitScript(() => {
+    // When the introduction first shows, measured from the start of the navigation.
+    new MutationObserver((_, observer) => {
+      const intro = document.querySelector('section.window[aria-label="INTRODUCTION"]:not([hidden])');
+      if (intro && intro.querySelector("canvas")) {
+        window.introductionShownAt = performance.now();
+        observer.disconnect();
+      }
+    }).observe(document, { subtree: true, childList: true, attributes: true });
+  });
+  const shown = [];
+  for (let i = 0; i < 5; ++i) {
+    await real.goto(pathToFileURL(page).href);
+    shown.push(await waitFor("the introduction", () => real.evaluate(() => window.introductionShownAt)));
+  }
+  console.log(`\nnavigation to a visible INTRODUCTION: median ${median(shown).toFixed(1)} ms of ${shown.map((s) => s.toFixed(0)).join(", ")}`);
+
+  for (const [option, caption] of [["V LINEAR WITH Y", "SORVEL"], ["V AS SQUARE ROOT", "CASE OF SQUARE ROOT"]]) {
+    await real.goto(pathToFileURL(page).href);
+    await waitFor("the introduction", async () => (await frontCaption(real)) === "INTRODUCTION");
+    await control(real, "INTRODUCTION", "radio", option).click();
+    await waitFor(caption, async () => (await frontCaption(real)) === caption);
+    const frames = await real.evaluate(() => new Promise((resolve) => {
+      const times = [];
+      const frame = Module._web_frame;
+      Module._web_frame = (now) => {
+        const start = performance.now();
+        frame(now);
+        times.push(performance.now() - start);
+        if (times.length === 300) {
+          Module._web_frame = frame;
+          resolve(times);
+        }
+      };
+    }));
+    const settled = frames.slice(60);
+    console.log(`${caption}: a whole frame at 768 px, median ${median(settled).toFixed(2)} ms, 90th percentile ` +
+      `${[...settled].sort((a, b) => a - b)[Math.floor(settled.length * 0.9)].toFixed(2)} ms`);
+  }
+} finally {
+  await browser.close();
+}

@@ -1,0 +1,48 @@
+// The page's DOM operations as C++ calls: each goes to the page script, which makes and changes
+// the elements; nothing here decides anything.
+#pragma once
+
+#include "surface/backend.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace web::dom {
+
+void MakeWindow(int id, const std::string& caption);
+void WindowGeometry(int id, const surface::PixelRect& rect);
+void ShowWindow(int id, bool toFront);
+void HideWindow(int id);
+void RemoveWindow(int id);
+void TabOrder(int windowId, const std::vector<int>& ids);
+
+enum class Kind { Button, Option, Check, Scroll, Label, Text, Picture };
+// a..f: what the kind needs (an option's group; a scroll bar's orientation, Min, Max and value;
+// whether a text box has many lines).
+void MakeControl(int id, int windowId, Kind kind, int a = 0, int b = 0, int c = 0, int d = 0);
+void Geometry(int id, const surface::PixelRect& rect);
+void Visible(int id, bool visible);
+void Name(int id, const std::string& name);
+void Caption(int id, const std::string& caption);
+void Checked(int id, bool checked);
+void Value(int id, int value);
+void Text(int id, const std::string& text);
+void FontSize(int id, double points);
+void Bordered(int id);
+void Remove(int id);
+
+// width × height pixels in the canvas's byte order (R, G, B, A).
+void Pixels(int id, const std::uint32_t* rgba, int width, int height);
+void DrawText(std::uint32_t* store, int storeWidth, int storeHeight, double ratio, int x, int y,
+              const std::string& text, std::uint32_t pixel);
+
+int ScreenWidth();
+int ScreenHeight();
+double DevicePixelRatio();
+std::string DecimalSeparator();
+void Alert(const std::string& text);
+void End();
+void Start();
+
+}  // namespace web::dom

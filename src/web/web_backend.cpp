@@ -1,0 +1,411 @@
+// The peers of the page's elements: each shows what its control holds and forwards what the user did.
+#include "web/web_backend.h"
+
+#include "surface/controls.h"
+#include "surface/form.h"
+#include "surface/timer.h"
+#include "web/dom.h"
+#include "web/frame_pacer.h"
+
+#include <algorithm>
+
+namespace web {
+namespace {
+
+// Geometry, visibility and name, common to every element; the element goes with its peer.
+template <class Peer>
+class Element : public Peer, public Forwarder {
+public:
+    Element(int window, dom::Kind kind, int a = 0, int b = 0, int c = 0, int d = 0)
+        : id_(TheWebBackend().Register(this))
+    {
+        dom::MakeControl(id_, window, kind, a, b, c, d);
+    }
+    ~Element() override
+    {
+        dom::Remove(id_);
+        TheWebBackend().Unregister(id_);
+    }
+    // The square-root window lays itself out on every tick: the page is told only of changes.
+    void SetGeometry(const surface::PixelRect& rect) override
+    {
+        if (rect == geometry_)
+            return;
+        geometry_ = rect;
+        dom::Geometry(id_, rect);
+    }
+    void SetVisible(bool visible) override { dom::Visible(id_, visible); }
+    void SetAccessibleName(const std::string& name) override { dom::Name(id_, name); }
+    int ElementId() const override { return id_; }
+    int id() const { return id_; }
+
+private:
+    int id_;
+    surface::PixelRect geometry_{-1, -1, -1, -1};
+};
+
+class Button : public Element<surface::CaptionPeer> {
+public:
+    Button(int window, surface::CommandButton& button) : Element(window, dom::Kind::Button), button_(button) {}
+    void SetCaption(const std::string& caption) override { dom::Caption(id(), caption); }
+    void Clicked() override { button_.UserClick(); }
+
+private:
+    surface::CommandButton& button_;
+};
+
+// An option button or a check box: its click has selected or toggled the element already.
+template <class Control>
+class Toggle : public Element<surface::TogglePeer> {
+public:
+    Toggle(int window, dom::Kind kind, int group, Control& control) : Element(window, kind, group), control_(control) {}
+    void SetCaption(const std::string& caption) override { dom::Caption(id(), caption); }
+    void SetChecked(bool checked) override { dom::Checked(id(), checked); }
+    void Clicked() override { control_.UserClick(); }
+
+private:
+    Control& control_;
+};
+
+class ScrollBar : public Element<surface::ScrollBarPeer> {
+public:
+    ScrollBar(int window, surface::ScrollBar& bar)
+        : Element(window, dom::Kind::Scroll, bar.orientation() == surface::Orientation::Vertical ? 1 : 0, bar.Min(),
+                  bar.Max(), bar.Value()),
+          bar_(bar)
+    {
+    }
+    void SetValue(int value) override { dom::Value(id(), value); }
+    void Scrolled(int value) override { bar_.UserMove(value); }
+    bool Key(int scrollKey) override { return bar_.UserKey(static_cast<surface::ScrollKey>(scrollKey)); }
+
+private:
+    surface::ScrollBar& bar_;
+};
+
+class Label : public Element<surface::CaptionPeer> {
+public:
+    explicit Label(int window) : Element(window, dom::Kind::Label) {}
+    void SetCaption(const std::string& caption) override { dom::Caption(id(), caption); }
+};
+
+class TextBox : public Element<surface::TextBoxPeer> {
+public:
+    TextBox(int window, surface::TextBox& box) : Element(window, dom::Kind::Text, box.MultiLine() ? 1 : 0), box_(box) {}
+    // Told only of changes; what the user typed counts as the element's text.
+    void SetText(const std::string& text) override
+    {
+        if (text == shown_)
+            return;
+        shown_ = text;
+        dom::Text(id(), text);
+    }
+    void SetFontSize(double points) override { dom::FontSize(id(), points); }
+    double DefaultFontSize() const override { return 7.5; }  // the page's 10 pixels
+    void Edited(const std::string& text) override
+    {
+        shown_ = text;
+        box_.UserEdit(text);
+    }
+
+private:
+    surface::TextBox& box_;
+    std::string shown_;
+};
+
+// Glyphs from the page's font, drawn by the page into the pixel store.
+class PageTextPainter : public surface::TextPainter {
+public:
+    void DrawText(surface::PixelImage& image, double ratio, int x, int y, const std::string& text,
+                  std::uint32_t pixel) override
+    {
+        dom::DrawText(image.bits(), image.width(), image.height(), ratio, x, y, text, pixel);
+    }
+};
+
+}  // namespace
+
+class WebPicture : public Element<surface::PicturePeer> {
+public:
+    WebPicture(int window, surface::Picture& picture) : Element(window, dom::Kind::Picture), picture_(picture)
+    {
+        TheWebBackend().AddPicture(this);
+    }
+    ~WebPicture() override { TheWebBackend().RemovePicture(this); }
+    double DevicePixelRatio() const override { return dom::DevicePixelRatio(); }
+    void Update() override { dirty_ = true; }
+
+    void RatioChanged() { picture_.DevicePixelRatioChanged(); }
+
+    // Puts the pixels on the canvas if they changed since the last frame. The canvas takes bytes
+    // R, G, B, A; the store keeps 0xffRRGGBB words, whose bytes run B, G, R, A.
+    void Flush()
+    {
+        if (!dirty_)
+            return;
+        dirty_ = false;
+        if (picture_.Bordered() && !bordered_) {
+            bordered_ = true;
+            dom::Bordered(id());
+        }
+        const surface::PixelImage& image = picture_.raster().image();
+        const std::size_t count = static_cast<std::size_t>(image.width()) * image.height();
+        rgba_.resize(count);
+        const std::uint32_t* from = image.bits();
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::uint32_t p = from[i];
+            rgba_[i] = (p & 0xff00ff00u) | ((p >> 16) & 0xffu) | ((p & 0xffu) << 16);
+        }
+        dom::Pixels(id(), rgba_.data(), image.width(), image.height());
+    }
+
+private:
+    surface::Picture& picture_;
+    std::vector<std::uint32_t> rgba_;
+    bool dirty_ = true;
+    bool bordered_ = false;
+};
+
+class WebWindow : public surface::WindowPeer {
+public:
+    explicit WebWindow(surface::Form& form) : form_(form), id_(TheWebBackend().RegisterWindow(this))
+    {
+        dom::MakeWindow(id_, form.Caption());
+    }
+    ~WebWindow() override
+    {
+        dom::RemoveWindow(id_);
+        TheWebBackend().Unregister(id_);
+    }
+
+    void SetOuterGeometry(const surface::PixelRect& rect) override
+    {
+        if (rect == outer_)
+            return;
+        outer_ = rect;
+        dom::WindowGeometry(id_, rect);
+    }
+    void Show(bool toFront) override
+    {
+        shown_ = true;
+        dom::ShowWindow(id_, toFront);
+    }
+    void Hide() override
+    {
+        shown_ = false;
+        dom::HideWindow(id_);
+    }
+    void SetTabOrder(const std::vector<surface::ControlPeer*>& order) override
+    {
+        std::vector<int> ids;
+        for (surface::ControlPeer* peer : order)
+            ids.push_back(idOf(peer));
+        dom::TabOrder(id_, ids);
+    }
+
+    std::unique_ptr<surface::CaptionPeer> MakeButton(surface::CommandButton& button) override
+    {
+        return std::make_unique<Button>(id_, button);
+    }
+    std::unique_ptr<surface::TogglePeer> MakeOptionButton(surface::OptionButton& option) override
+    {
+        return std::make_unique<Toggle<surface::OptionButton>>(id_, dom::Kind::Option, groupOf(option.group()), option);
+    }
+    std::unique_ptr<surface::TogglePeer> MakeCheckBox(surface::CheckBox& box) override
+    {
+        return std::make_unique<Toggle<surface::CheckBox>>(id_, dom::Kind::Check, -1, box);
+    }
+    std::unique_ptr<surface::ScrollBarPeer> MakeScrollBar(surface::ScrollBar& bar) override
+    {
+        return std::make_unique<ScrollBar>(id_, bar);
+    }
+    std::unique_ptr<surface::CaptionPeer> MakeLabel(surface::Label&) override { return std::make_unique<Label>(id_); }
+    std::unique_ptr<surface::TextBoxPeer> MakeTextBox(surface::TextBox& box) override
+    {
+        return std::make_unique<TextBox>(id_, box);
+    }
+    std::unique_ptr<surface::PicturePeer> MakePicture(surface::Picture& picture) override
+    {
+        return std::make_unique<WebPicture>(id_, picture);
+    }
+
+    surface::Form& form() const { return form_; }
+    bool shown() const { return shown_; }
+
+private:
+    static int idOf(surface::ControlPeer* peer) { return dynamic_cast<Forwarder&>(*peer).ElementId(); }
+
+    // The radio buttons of one group share a name in the page, per window and group.
+    int groupOf(const surface::OptionGroup& group)
+    {
+        const auto at = std::find(groups_.begin(), groups_.end(), &group);
+        if (at != groups_.end())
+            return id_ * 100 + static_cast<int>(at - groups_.begin());
+        groups_.push_back(&group);
+        return id_ * 100 + static_cast<int>(groups_.size() - 1);
+    }
+
+    surface::Form& form_;
+    int id_;
+    surface::PixelRect outer_{-1, -1, -1, -1};
+    bool shown_ = false;
+    std::vector<const surface::OptionGroup*> groups_;
+};
+
+class WebTimer : public surface::TimerPeer {
+public:
+    explicit WebTimer(surface::Timer& timer) : timer_(timer), pacer_(1000.0 / 60) { TheWebBackend().AddTimer(this); }
+    ~WebTimer() override { TheWebBackend().RemoveTimer(this); }
+    void Arm(int) override { armed_ = true; }
+    void Disarm() override { armed_ = false; }
+
+    void Frame(double nowMs)
+    {
+        if (armed_ && pacer_.TickAt(nowMs)) {
+            armed_ = false;
+            timer_.Fire();  // arms again while the timer stays enabled
+        }
+    }
+
+private:
+    surface::Timer& timer_;
+    FramePacer pacer_;
+    bool armed_ = false;
+};
+
+namespace {
+WebBackend* theBackend = nullptr;
+}  // namespace
+
+WebBackend& TheWebBackend()
+{
+    return *theBackend;
+}
+
+WebBackend::WebBackend() : text_(std::make_unique<PageTextPainter>()), ratio_(dom::DevicePixelRatio())
+{
+    theBackend = this;
+}
+
+WebBackend::~WebBackend()
+{
+    theBackend = nullptr;
+}
+
+std::unique_ptr<surface::WindowPeer> WebBackend::MakeWindow(surface::Form& form)
+{
+    return std::make_unique<WebWindow>(form);
+}
+
+std::unique_ptr<surface::TimerPeer> WebBackend::MakeTimer(surface::Timer& timer)
+{
+    return std::make_unique<WebTimer>(timer);
+}
+
+surface::PixelSize WebBackend::ScreenPixels() const
+{
+    return {dom::ScreenWidth(), dom::ScreenHeight()};
+}
+
+void WebBackend::Quit()
+{
+    ended_ = true;
+    dom::End();
+}
+
+surface::TextPainter* WebBackend::Text()
+{
+    return text_.get();
+}
+
+int WebBackend::Register(Forwarder* forwarder)
+{
+    const int id = nextId_++;
+    forwarders_[id] = forwarder;
+    return id;
+}
+
+int WebBackend::RegisterWindow(WebWindow* window)
+{
+    const int id = nextId_++;
+    windows_[id] = window;
+    return id;
+}
+
+void WebBackend::Unregister(int id)
+{
+    forwarders_.erase(id);
+    windows_.erase(id);
+}
+
+void WebBackend::RemoveTimer(WebTimer* timer)
+{
+    std::erase(timers_, timer);
+}
+
+void WebBackend::Click(int id)
+{
+    if (const auto at = forwarders_.find(id); at != forwarders_.end())
+        at->second->Clicked();
+}
+
+void WebBackend::Scroll(int id, int value)
+{
+    if (const auto at = forwarders_.find(id); at != forwarders_.end())
+        at->second->Scrolled(value);
+}
+
+bool WebBackend::Key(int id, int scrollKey)
+{
+    const auto at = forwarders_.find(id);
+    return at != forwarders_.end() && at->second->Key(scrollKey);
+}
+
+void WebBackend::Edit(int id, const std::string& text)
+{
+    if (const auto at = forwarders_.find(id); at != forwarders_.end())
+        at->second->Edited(text);
+}
+
+void WebBackend::Close(int windowId)
+{
+    const auto at = windows_.find(windowId);
+    if (at == windows_.end())
+        return;
+    at->second->form().FrameClosed();
+    // As on the desktop, the program ends when no window is left.
+    const bool anyShown =
+        std::any_of(windows_.begin(), windows_.end(), [](const auto& w) { return w.second->shown(); });
+    if (!anyShown && !ended_)
+        Quit();
+}
+
+void WebBackend::Resize()
+{
+    const double ratio = dom::DevicePixelRatio();
+    if (ratio != ratio_) {
+        ratio_ = ratio;
+        for (WebPicture* picture : std::vector<WebPicture*>(pictures_.begin(), pictures_.end()))
+            picture->RatioChanged();
+    }
+    // A shown window is laid out again, as a new screen would lay it out.
+    std::vector<surface::Form*> shown;
+    for (const auto& [id, window] : windows_)
+        if (window->shown())
+            shown.push_back(&window->form());
+    for (surface::Form* form : shown)
+        form->LayOut();
+}
+
+void WebBackend::Frame(double nowMs)
+{
+    // A tick may close windows and so end timers: tick from a copy, skipping those gone.
+    const std::vector<WebTimer*> due = timers_;
+    for (WebTimer* timer : due)
+        if (std::find(timers_.begin(), timers_.end(), timer) != timers_.end())
+            timer->Frame(nowMs);
+    for (WebPicture* picture : pictures_)
+        picture->Flush();
+}
+
+}  // namespace web

@@ -1,0 +1,73 @@
+// The browser back end of the surface: each window a layer of the page, each control a native
+// element, timers on display frames, pictures put on canvases once a frame.
+#pragma once
+
+#include "surface/backend.h"
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace web {
+
+class WebTimer;
+class WebPicture;
+class WebWindow;
+
+// What an element forwards from the user to its control.
+class Forwarder {
+public:
+    virtual ~Forwarder() = default;
+    virtual int ElementId() const = 0;
+    virtual void Clicked() {}
+    virtual void Scrolled(int /*value*/) {}
+    virtual bool Key(int /*scrollKey*/) { return false; }
+    virtual void Edited(const std::string& /*text*/) {}
+};
+
+class WebBackend : public surface::Backend {
+public:
+    WebBackend();
+    ~WebBackend() override;
+
+    std::unique_ptr<surface::WindowPeer> MakeWindow(surface::Form& form) override;
+    std::unique_ptr<surface::TimerPeer> MakeTimer(surface::Timer& timer) override;
+    surface::PixelSize ScreenPixels() const override;
+    bool MayTakeFront() override { return true; }  // the page is this program's alone
+    void Quit() override;
+    surface::TextPainter* Text() override;
+
+    // What the page reports.
+    void Click(int id);
+    void Scroll(int id, int value);
+    bool Key(int id, int scrollKey);
+    void Edit(int id, const std::string& text);
+    void Close(int windowId);
+    void Resize();
+    void Frame(double nowMs);
+
+    // Registration of the peers, by the ids their elements carry.
+    int Register(Forwarder* forwarder);
+    int RegisterWindow(WebWindow* window);
+    void Unregister(int id);
+    void AddPicture(WebPicture* picture) { pictures_.insert(picture); }
+    void RemovePicture(WebPicture* picture) { pictures_.erase(picture); }
+    void AddTimer(WebTimer* timer) { timers_.push_back(timer); }
+    void RemoveTimer(WebTimer* timer);
+
+private:
+    int nextId_ = 1;
+    std::map<int, Forwarder*> forwarders_;
+    std::map<int, WebWindow*> windows_;
+    std::set<WebPicture*> pictures_;
+    std::vector<WebTimer*> timers_;
+    std::unique_ptr<surface::TextPainter> text_;
+    double ratio_;
+    bool ended_ = false;
+};
+
+WebBackend& TheWebBackend();
+
+}  // namespace web

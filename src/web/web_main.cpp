@@ -1,0 +1,59 @@
+// Browser entry point: installs the web back end, the alert as message box and the page's number
+// format, runs the start-up routine, and takes the page's events for the controls.
+#include "canvas/format.h"
+#include "canvas/message_box.h"
+#include "web/dom.h"
+#include "web/web_backend.h"
+#include "windows/startup.h"
+
+#include <emscripten.h>
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void web_click(int id)
+{
+    web::TheWebBackend().Click(id);
+}
+
+EMSCRIPTEN_KEEPALIVE void web_scroll(int id, int value)
+{
+    web::TheWebBackend().Scroll(id, value);
+}
+
+EMSCRIPTEN_KEEPALIVE int web_key(int id, int scrollKey)
+{
+    return web::TheWebBackend().Key(id, scrollKey) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE void web_edit(int id, const char* text)
+{
+    web::TheWebBackend().Edit(id, text);
+}
+
+EMSCRIPTEN_KEEPALIVE void web_close(int windowId)
+{
+    web::TheWebBackend().Close(windowId);
+}
+
+EMSCRIPTEN_KEEPALIVE void web_resize()
+{
+    web::TheWebBackend().Resize();
+}
+
+EMSCRIPTEN_KEEPALIVE void web_frame(double nowMs)
+{
+    web::TheWebBackend().Frame(nowMs);
+}
+
+}  // extern "C"
+
+int main()
+{
+    surface::SetDecimalSeparator(web::dom::DecimalSeparator());
+    // The back end lives for the whole page: the page ends, not the program's main.
+    surface::InstallBackend(std::make_unique<web::WebBackend>());
+    surface::SetMessageSink([](const std::string& text) { web::dom::Alert(text); });
+    shell::StartUp();
+    web::dom::Start();
+    return 0;
+}

@@ -1,0 +1,67 @@
+// The browser's own accessibility tree names every control of every window, with the names the
+// desktop gives them, and the pictures as images.
+import { test } from "node:test";
+import assert from "node:assert/strict";
+import { launch, openProgram, control, clickAndWaitFront } from "./support.mjs";
+
+// Role and name of every node the browser exposes now (behind windows are inert and left out).
+// The browser folds runs of blanks in a name into one, as the accessible-name rules ask, so
+// "increase  upwards" is heard as on the desktop but read back with one blank.
+async function accessibleNodes(page) {
+  const cdp = await page.context().newCDPSession(page);
+  const { nodes } = await cdp.send("Accessibility.getFullAXTree");
+  await cdp.detach();
+  return nodes.filter((node) => !node.ignored).map((node) => `${node.role?.value}: ${node.name?.value ?? ""}`);
+}
+
+function folded(name) {
+  return name.replace(/ {2,}/g, " ");
+}
+
+const WINDOWS = {
+  INTRODUCTION: ["radio: V LINEAR WITH Y", "radio: V AS SQUARE ROOT", "button: END", "button: START",
+    "button: EXPLANATIONS", "image: formula of the speed linear in y",
+    "image: formula of the speed as the square root of a linear function of y", "button: Close INTRODUCTION"],
+  THEORY: ["textbox: theory", "image: formula of the speed linear in y",
+    "image: formula of the speed as the square root of a linear function of y"],
+  SORVEL: ["image: rays and wavefronts of the linear medium", "radio: increase  upwards", "radio: decrease upwards",
+    "checkbox: ALTERNATIVELY SHOW WAVEFRONTS AND RAYS OR ONLY RAYS", "slider: time", "checkbox: SHOW ONLY WAVE FRONTS",
+    "button: BACK TO INTRODUTION", "button: END", "button: TIME", "button: STOP TIMER", "button: SINGLE RAY",
+    "button: START AGAIN"],
+  "CASE OF SQUARE ROOT": ["image: rays and wavefronts of the square-root medium", "slider: time",
+    "button: BACK TO INTRODUCTION", "button: END", "button: WAVE FRONTS", "slider: A",
+    "image: formula of the speed as the square root of a linear function of y", "textbox: value of A",
+    "button: TIME ON", "button: TIME OFF", "radio: start timer", "radio: CONTINUE"],
+};
+
+test("every control of every window has its name in the accessibility tree", async () => {
+  const browser = await launch();
+  try {
+    const { page, errors } = await openProgram(browser);
+    const check = async (caption) => {
+      const nodes = await accessibleNodes(page);
+      for (const expected of WINDOWS[caption].map(folded))
+        assert.ok(nodes.includes(expected), `${caption}: no ${expected} among ${JSON.stringify(nodes)}`);
+      // The window itself is a named region, and nothing of the windows behind it is exposed.
+      for (const [other, names] of Object.entries(WINDOWS))
+        if (other !== caption) assert.ok(!nodes.some((n) => n === `button: Close ${other}`), `${other} behind ${caption}`);
+      return nodes;
+    };
+    await check("INTRODUCTION");
+    await clickAndWaitFront(page, control(page, "INTRODUCTION", "button", "EXPLANATIONS"), "THEORY");
+    await check("THEORY");
+    await clickAndWaitFront(page, control(page, "THEORY", "button", "Close THEORY"), "INTRODUCTION");
+    await clickAndWaitFront(page, control(page, "INTRODUCTION", "radio", "V LINEAR WITH Y"), "SORVEL");
+    const linear = await check("SORVEL");
+    assert.ok(!linear.includes("slider: start angle of the single ray"), "the hidden start-angle bar");
+    await control(page, "SORVEL", "button", "SINGLE RAY").click();
+    const single = await accessibleNodes(page);
+    assert.ok(single.includes("slider: start angle of the single ray"), JSON.stringify(single));
+    await clickAndWaitFront(page, control(page, "SORVEL", "button", "BACK TO INTRODUTION"), "INTRODUCTION");
+    await clickAndWaitFront(page, control(page, "INTRODUCTION", "radio", "V AS SQUARE ROOT"), "CASE OF SQUARE ROOT");
+    await check("CASE OF SQUARE ROOT");
+    assert.deepEqual(errors, []);
+  } finally {
+    await browser.close();
+  }
+});
