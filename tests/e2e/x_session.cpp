@@ -104,7 +104,11 @@ XSession::XSession(int width, int height, bool windowManager)
         const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
         const std::string fd = std::to_string(fds[1]);
         std::freopen("/dev/null", "w", stderr);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp", nullptr);
+        // -noreset: a server left by its last client starts over, and a client connecting in that
+        // moment is turned away; the tests' own short-lived clients leave it often, and the
+        // program, starting then, ended with "could not connect to display".
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp", "-noreset",
+               nullptr);
         _exit(127);
     }
     close(fds[1]);
