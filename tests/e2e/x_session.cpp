@@ -17,11 +17,6 @@
 
 namespace e2e {
 
-void Sleep(double seconds)
-{
-    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
-}
-
 bool WaitUntil(const std::function<bool()>& condition, double timeoutSeconds)
 {
     // Short enough to see a change within a tick or two of the program's 60 a second, long
@@ -145,7 +140,7 @@ void XSession::StartClient(const std::string& command)
 
 void XSession::Keys(const std::string& keys)
 {
-    RunOn(display_, "xdotool key --delay 60 " + keys);
+    RunOn(display_, "xdotool key --delay 24 " + keys);
 }
 
 std::string XSession::ActiveWindow()

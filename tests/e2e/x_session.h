@@ -69,6 +69,4 @@ int RunOn(const std::string& display, const std::string& command);
 // Runs a command with DISPLAY set; returns what it printed.
 std::string OutputOn(const std::string& display, const std::string& command);
 
-void Sleep(double seconds);
-
 }  // namespace e2e
