@@ -46,15 +46,8 @@ TEST_F(KeyboardOnly, BothCasesAndTheirScrollBarsWithTheKeysAlone)
     expectComesToRest();
     // Five back to the time bar; five pages down set 0.1 s: its fronts, and the fan over them.
     x().Keys("shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab Next Next Next Next Next");
-    const oracle::Medium increase = oracle::LinearMedium(1000, -8);
     shotWhen([&](const QImage& image) {
-        Misses misses;
-        for (const double degrees : {90.0, 120.0, 150.0}) {
-            const oracle::RayPoint p = oracle::TravelRay(increase, degrees * M_PI / 180, 0.1, 4000);
-            misses = misses + need(anyNear(image, pixel(p.x, p.y), 3, isFront), "the front of 0.1 s") +
-                     need(anyNear(image, pixel(-p.x, p.y), 3, isFront), "the front of 0.1 s on the left");
-        }
-        return misses + linearRayMisses(image, -8, {30, 45, 60, 75}, {80, 95});
+        return linearFrontMisses(image, -8, 0.1, false) + linearRayMisses(image, -8, {30, 45, 60, 75}, {80, 95});
     });
 
     // Six Tabs to SINGLE RAY, Space shows the start-angle bar; two more reach it, and nine pages

@@ -306,6 +306,26 @@ Misses ProgramFixture::linearRayMisses(const QImage& image, double k, std::initi
     return misses;
 }
 
+Misses ProgramFixture::linearFrontMisses(const QImage& image, double k, double t, bool dots) const
+{
+    const int near = static_cast<int>(std::ceil(2 * scale()));
+    const oracle::Medium medium = oracle::LinearMedium(1000, k);
+    Misses misses;
+    // Points of all four sweeps: up and down on the right half, up and down on the left.
+    for (const int F :
+         {15, 30, 45, 60, 75, -15, -30, -45, -60, -75, 105, 120, 135, 150, 165, -105, -120, -135, -150, -165}) {
+        const oracle::RayPoint p = oracle::TravelRay(medium, F * M_PI / 180, t, 4000);
+        if (std::fabs(p.x) > 95 || std::fabs(p.y) > 95)
+            continue;
+        misses =
+            misses + need(anyNear(image, pixel(p.x, p.y), near, isFront), describe("linear front: k, t, F", k, t, F));
+        if (dots)
+            misses = misses + need(anyNear(image, pixel(p.x, p.y), 1, isRed),
+                                   describe("red dot on the linear front: k, t, F", k, t, F));
+    }
+    return misses;
+}
+
 Misses ProgramFixture::squareRootFieldMisses(const QImage& image, double A) const
 {
     const int near = static_cast<int>(std::ceil(2 * scale()));
@@ -320,12 +340,34 @@ Misses ProgramFixture::squareRootFieldMisses(const QImage& image, double A) cons
                     continue;
                 misses = misses + need(anyNear(image, pixel(p.x, p.y), near, isBlack),
                                        describe("dot of the square-root field: A, degrees, t", A, side * degrees, t));
-                if (side < 0)
-                    continue;
                 const oracle::RayPoint q = oracle::TravelRay(medium, theta, t + 0.125, 20000);
                 misses = misses + need(anyNear(image, pixel(q.x, q.y), near / 2 + 1, isRed),
                                        describe("red between dots: A, degrees, t", A, side * degrees, t + 0.125));
             }
+    return misses;
+}
+
+Misses ProgramFixture::squareRootFrontMisses(const QImage& image, double A, double T) const
+{
+    const int near = static_cast<int>(std::ceil(2 * scale()));
+    constexpr double beta = 40;
+    const oracle::Medium medium = oracle::SquareRootMedium(A, beta);
+    Misses misses;
+    // The upper branch through rays up to 90°, the lower one through rays past it.
+    for (const int degrees : {20, 45, 70, 95, 105, 120, 150})
+        for (const int side : {1, -1}) {
+            const oracle::RayPoint p = oracle::TravelRay(medium, side * degrees * M_PI / 180, T, 20000);
+            // Rays that have ended, or crowd along the zero-speed line, tell no point apart.
+            if (!std::isfinite(p.y) || A + beta * p.y < 0.3 * A || std::fabs(p.x) > 95 || std::fabs(p.y) > 95)
+                continue;
+            misses = misses + need(anyNear(image, pixel(p.x, p.y), near, isFront),
+                                   describe("square-root front: A, T, degrees", A, T, side * degrees));
+            const bool dotted = degrees > 90 && side > 0;
+            misses = misses + need(anyNear(image, pixel(p.x, p.y), 1, isRed) == dotted,
+                                   describe(dotted ? "red dot on the square-root front: A, T, degrees"
+                                                   : "no red dot on the square-root front: A, T, degrees",
+                                            A, T, side * degrees));
+        }
     return misses;
 }
 

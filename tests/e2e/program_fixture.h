@@ -111,11 +111,19 @@ protected:
     // `holds` is true of every screenshot for as long as kStillTicks ticks took when the train last ran.
     void expectHoldsForStillTicks(const std::function<bool(const QImage&)>& holds, const std::string& what);
 
-    // Red ray pixels where integrated rays of the linear medium cross these abscissae.
+    // Red ray pixels where integrated rays of the linear medium cross these abscissae, on both halves.
     Misses linearRayMisses(const QImage& image, double k, std::initializer_list<int> angles,
                            std::initializer_list<double> xs) const;
-    // Black dots at quarter times along integrated rays of the square-root medium, red between them.
+    // The front of time t of the linear medium on both halves: near-black at the points of
+    // integrated rays, with the red dot of each segment's start where `dots` is set.
+    Misses linearFrontMisses(const QImage& image, double k, double t, bool dots) const;
+    // Black dots at quarter times along integrated rays of the square-root medium, red between
+    // them, on both halves.
     Misses squareRootFieldMisses(const QImage& image, double A) const;
+    // The front of time T of the square-root medium on both halves, where no later drawing
+    // covers it: near-black at the points of integrated rays, red dots on the right half of
+    // its lower branch and nowhere else.
+    Misses squareRootFrontMisses(const QImage& image, double A, double T) const;
     void expect(const Misses& misses) const;
 
     // Controls of the introduction, with START where the start-up routine puts it.
