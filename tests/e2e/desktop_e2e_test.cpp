@@ -34,55 +34,55 @@ TEST_F(KeyboardOnly, BothCasesAndTheirScrollBarsWithTheKeysAlone)
     // The focus starts in the option group; Tab leaves it for END and Shift+Tab comes back to its
     // first option, "V LINEAR WITH Y", which Space selects: the linear case opens.
     x().Keys("Tab shift+Tab space");
-    ASSERT_TRUE(x().WaitForWindow("SORVEL", 10));
-    Sleep(1.0);
+    ASSERT_TRUE(x().WaitForWindow("SORVEL"));
+    shotWhen([&](const QImage& image) { return linearRayMisses(image, -8, {30, 45, 60, 75}, {80, 95}); });
     // From the option group: nine Tabs to START AGAIN (a cleared picture), two back to STOP TIMER.
-    x().Keys("Tab Tab Tab Tab Tab Tab Tab Tab Tab space shift+Tab shift+Tab space");
-    Sleep(0.3);
-    expectRunning(false);
+    x().Keys("Tab Tab Tab Tab Tab Tab Tab Tab Tab space");
+    const QRect axisPart(pixel(-99, 0), pixel(-60, 0));
+    shotWhen(
+        [&](const QImage& image) { return need(count(image, axisPart, isPureBlack) == 0, "the picture cleared"); });
+    expectRunning(LinearClock(-8));
+    x().Keys("shift+Tab shift+Tab space");
+    expectComesToRest();
     // Five back to the time bar; five pages down set 0.1 s: its fronts, and the fan over them.
     x().Keys("shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab Next Next Next Next Next");
-    Sleep(0.5);
-    QImage image = shot();
-    const oracle::Medium increase = oracle::LinearMedium(1000, -8);
-    for (const double degrees : {90.0, 120.0, 150.0}) {
-        const oracle::RayPoint p = oracle::TravelRay(increase, degrees * M_PI / 180, 0.1, 4000);
-        EXPECT_TRUE(anyNear(image, pixel(p.x, p.y), 3, isFront)) << degrees << "° at 0.1 s";
-        EXPECT_TRUE(anyNear(image, pixel(-p.x, p.y), 3, isFront)) << -degrees << "° at 0.1 s";
-    }
-    expectLinearRays(image, -8, {30, 45, 60, 75}, {80, 95});
+    shotWhen([&](const QImage& image) {
+        return linearFrontMisses(image, -8, 0.1, false) + linearRayMisses(image, -8, {30, 45, 60, 75}, {80, 95});
+    });
 
     // Six Tabs to SINGLE RAY, Space shows the start-angle bar; two more reach it, and nine pages
     // down are 45° above the horizontal.
     x().Keys("Tab Tab Tab Tab Tab Tab space Tab Tab Next Next Next Next Next Next Next Next Next");
-    Sleep(0.6);
-    image = shot();
-    const auto path = oracle::RayPath(increase, 45 * M_PI / 180, 0.3, 30000);
-    for (const double rayX : {50.0, 90.0}) {
-        const double rayY = oracle::HeightAtAbscissa(path, rayX);
-        EXPECT_TRUE(anyNear(image, pixel(rayX, rayY), 2, isRed)) << rayX;
-        EXPECT_TRUE(anyNear(image, pixel(-rayX, rayY), 2, isRed)) << -rayX;
-    }
-    expectRunning(false);
+    const auto path = oracle::RayPath(oracle::LinearMedium(1000, -8), 45 * M_PI / 180, 0.3, 30000);
+    shotWhen([&](const QImage& image) {
+        Misses misses;
+        for (const double rayX : {50.0, 90.0}) {
+            const double rayY = oracle::HeightAtAbscissa(path, rayX);
+            misses = misses + need(anyNear(image, pixel(rayX, rayY), 2, isRed), "the single ray on the right") +
+                     need(anyNear(image, pixel(-rayX, rayY), 2, isRed), "the single ray on the left");
+        }
+        return misses;
+    });
+    expectComesToRest();
 
     // Six back to BACK TO INTRODUTION; in the introduction the focus is still on the linear
     // option, and the down arrow selects "V AS SQUARE ROOT", which opens that case.
     x().Keys("shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab space");
-    Sleep(0.6);
-    EXPECT_TRUE(introductionInFront(shot()));
+    shotWhen([&](const QImage& image) { return need(introductionInFront(image), "the introduction in front"); });
     x().Keys("Down");
-    ASSERT_TRUE(x().WaitForWindow("CASE OF SQUARE ROOT", 10));
-    Sleep(1.0);
+    ASSERT_TRUE(x().WaitForWindow("CASE OF SQUARE ROOT"));
+    shotWhen([&](const QImage& image) { return squareRootFieldMisses(image, 1000); });
+    expectRunning(SquareRootClock(1000));
     // From the time bar, seven Tabs to TIME OFF; three back to the A bar: Home, then 35 steps right.
     x().Keys("Tab Tab Tab Tab Tab Tab Tab space");
-    Sleep(0.3);
-    expectRunning(false);
+    expectComesToRest();
     std::string right = "shift+Tab shift+Tab shift+Tab Home";
     for (int i = 0; i < 35; ++i)
         right += " Right";
     x().Keys(right);
-    Sleep(1.0);
-    expectSquareRootField(shot(), 1200);
+    // Each step draws the field anew; the last one is the field that stays.
+    expectComesToRest();
+    expect(squareRootFieldMisses(shot(), 1200));
 }
 
 class Scaled : public ProgramFixture, public ::testing::WithParamInterface<double> {
@@ -94,20 +94,21 @@ protected:
 // colour but those drawn, as a picture scaled up by the toolkit would blend them.
 TEST_P(Scaled, BothFieldsAgreeWithIntegratedRaysAndStayCrisp)
 {
-    click(kLinearOption.at(0.1), 0);
-    ASSERT_TRUE(x().WaitForWindow("SORVEL", 10));
-    Sleep(1.0);
-    QImage image = shot();
-    expectLinearRays(image, -8, {30, 45, 60, 75}, {80, 95});
-    EXPECT_EQ(strayPixels(image, picture()), 0);
+    const auto crisp = [&](const QImage& image) {
+        const int stray = strayPixels(image, picture());
+        return need(stray == 0, std::to_string(stray) + " pixels of colours never drawn");
+    };
+    click(kLinearOption.at(0.1));
+    ASSERT_TRUE(x().WaitForWindow("SORVEL"));
+    shotWhen([&](const QImage& image) {
+        return linearRayMisses(image, -8, {30, 45, 60, 75}, {80, 95}) + crisp(image);
+    });
 
-    click(Place{H() + 1230, 2700, 1452, 492}.at(), 0.6);  // BACK TO INTRODUTION
-    click(kSquareRootOption.at(0.05), 0);
-    ASSERT_TRUE(x().WaitForWindow("CASE OF SQUARE ROOT", 10));
-    Sleep(1.0);
-    image = shot();
-    expectSquareRootField(image, 1000);
-    EXPECT_EQ(strayPixels(image, picture()), 0);
+    click(Place{H() + 1230, 2700, 1452, 492}.at());  // BACK TO INTRODUTION
+    shotWhen([&](const QImage& image) { return need(introductionInFront(image), "the introduction in front"); });
+    click(kSquareRootOption.at(0.05));
+    ASSERT_TRUE(x().WaitForWindow("CASE OF SQUARE ROOT"));
+    shotWhen([&](const QImage& image) { return squareRootFieldMisses(image, 1000) + crisp(image); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Factors, Scaled, ::testing::Values(2.0, 1.5),
@@ -119,44 +120,53 @@ class UnderWindowManager : public ProgramFixture {
 protected:
     void SetUp() override { Start({1280, 800}, 1, true); }
 
+    // Brings the introduction to the front as a user would, then opens a case from it; returns
+    // once the window manager has given the case window the focus.
     void open(const Place& option, const std::string& title)
     {
         RunOn(x().display(), "wmctrl -a INTRODUCTION");
-        Sleep(0.3);
-        click(option.at(0.05), 0);
-        ASSERT_TRUE(x().WaitForWindow(title, 10)) << title;
-        Sleep(1.0);
+        ASSERT_TRUE(WaitUntil([&] { return x().ActiveWindow() == "INTRODUCTION" && introductionInFront(shot()); }))
+            << "the introduction should come to the front";
+        click(option.at(0.05));
+        ASSERT_TRUE(WaitUntil([&] { return x().ActiveWindow() == title; })) << title;
     }
 };
 
 // The window's Width and Height are its outer size: once framed, each case window's frame is the screen.
 TEST_F(UnderWindowManager, EachCaseWindowFramedIsTheSizeOfTheScreen)
 {
-    EXPECT_EQ(x().OuterFrame("INTRODUCTION"), QRect(0, 0, 1280, 800));
+    const auto expectFramedAsTheScreen = [&](const std::string& title) {
+        QRect frame;
+        EXPECT_TRUE(WaitUntil([&] { return (frame = x().OuterFrame(title)) == QRect(0, 0, 1280, 800); }))
+            << title << " is framed as " << ::testing::PrintToString(frame);
+    };
+    expectFramedAsTheScreen("INTRODUCTION");
     open(kLinearOption, "SORVEL");
-    EXPECT_EQ(x().OuterFrame("SORVEL"), QRect(0, 0, 1280, 800));
+    expectFramedAsTheScreen("SORVEL");
     open(kSquareRootOption, "CASE OF SQUARE ROOT");
-    EXPECT_EQ(x().OuterFrame("CASE OF SQUARE ROOT"), QRect(0, 0, 1280, 800));
+    expectFramedAsTheScreen("CASE OF SQUARE ROOT");
 }
 
 // While the square-root animation runs, another program the teacher switches to keeps the focus.
 TEST_F(UnderWindowManager, AnotherProgramActivatedKeepsTheFocus)
 {
     open(kSquareRootOption, "CASE OF SQUARE ROOT");
-    EXPECT_EQ(x().ActiveWindow(), "CASE OF SQUARE ROOT");
-    x().StartClient("xlogo");
-    ASSERT_TRUE(x().WaitForWindow("xlogo", 10));
+    x().StartClient("xlogo -geometry 100x100+1100+600");
+    ASSERT_TRUE(x().WaitForWindow("xlogo"));
     // The window manager takes the request only once it manages the new window, which a loaded
-    // machine can delay: ask until xlogo is active, then watch that it stays so.
-    for (int tries = 0; tries < 25 && x().ActiveWindow() != "xlogo"; ++tries) {
+    // machine can delay: ask until xlogo is active, then watch that it stays so while the train
+    // runs on, each of its ticks showing the case window again.
+    ASSERT_TRUE(WaitUntil([&] {
+        if (x().ActiveWindow() == "xlogo")
+            return true;
         RunOn(x().display(), "wmctrl -a xlogo");
-        Sleep(0.2);
-    }
-    ASSERT_EQ(x().ActiveWindow(), "xlogo");
-    for (int i = 0; i < 20; ++i) {
-        EXPECT_EQ(x().ActiveWindow(), "xlogo") << "after " << 0.1 * i << " s";
-        Sleep(0.1);
-    }
+        return false;
+    }));
+    int lost = 0;
+    const Watched watched =
+        watchTicks(SquareRootClock(1000), kStillTicks, [&](const QImage&) { lost += x().ActiveWindow() != "xlogo"; });
+    EXPECT_GE(watched.ticks, kStillTicks) << "the square-root train should run on";
+    EXPECT_EQ(lost, 0) << "xlogo lost the focus";
 }
 
 // A case window closed by its frame opens again from the introduction, with its picture.
@@ -164,17 +174,19 @@ TEST_F(UnderWindowManager, CaseWindowsClosedByTheFrameOpenAgain)
 {
     for (int round = 0; round < 2; ++round) {
         open(kLinearOption, "SORVEL");
-        expectLinearRays(shot(), -8, {30, 45, 60, 75}, {80, 95});
+        shotWhen([&](const QImage& image) { return linearRayMisses(image, -8, {30, 45, 60, 75}, {80, 95}); });
         RunOn(x().display(), "wmctrl -c SORVEL");
-        Sleep(0.6);
-        EXPECT_FALSE(x().WaitForWindow("SORVEL", 0.1));
+        EXPECT_TRUE(WaitUntil([&] { return !x().WindowShown("SORVEL"); })) << "SORVEL should close";
 
         open(kSquareRootOption, "CASE OF SQUARE ROOT");
-        expectSquareRootField(shot(), 1000);
+        shotWhen([&](const QImage& image) { return squareRootFieldMisses(image, 1000); });
         RunOn(x().display(), "wmctrl -c 'CASE OF SQUARE ROOT'");
-        Sleep(0.6);
-        EXPECT_FALSE(x().WaitForWindow("CASE OF SQUARE ROOT", 0.1));
+        EXPECT_TRUE(WaitUntil([&] { return !x().WindowShown("CASE OF SQUARE ROOT"); }))
+            << "CASE OF SQUARE ROOT should close";
     }
+    // The program lives on: its introduction still comes to the front when asked.
+    RunOn(x().display(), "wmctrl -a INTRODUCTION");
+    EXPECT_TRUE(WaitUntil([&] { return x().ActiveWindow() == "INTRODUCTION"; }));
     EXPECT_TRUE(x().ProgramRunning());
 }
 

@@ -12,7 +12,10 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <ostream>
+#include <string>
+#include <vector>
 
 // Names rectangles readably in failure messages.
 inline void PrintTo(const QRect& r, std::ostream* out)
@@ -37,6 +40,26 @@ bool isBlack(QRgb p);
 bool isPurple(QRgb p);  // the time marks
 bool isPureBlack(QRgb p);
 
+// What a screenshot lacks of what a step should show, one line each; empty when all is there.
+using Misses = std::vector<std::string>;
+Misses need(bool seen, const std::string& what);
+Misses operator+(Misses a, const Misses& b);
+
+// The animation time of a running train, read off its picture: where the top of a front stands
+// on the vertical axis gives its age, and every front's age modulo the spacing of the fronts is
+// the tick count modulo the ticks between two fronts.
+struct TrainClock {
+    double ticksBetweenFronts;
+    std::function<double(double y)> ticksAtTop;  // the age, in ticks, of a front whose top is at height y
+    // Tops are read between these heights: clear of the clutter round the source, and where one
+    // tick moves a top by two pixels or more even on the smallest screen.
+    double lowest, highest;
+};
+// v = 1000 − k·y; one tick is 1 ms of animation, a front leaves every 20 ms.
+TrainClock LinearClock(double k);
+// v = √(A + 40·y); one tick is 0.02 time units, a front leaves every 0.25.
+TrainClock SquareRootClock(double A);
+
 class ProgramFixture : public ::testing::Test {
 protected:
     // Starts an X server of the logical size times the scale, a window manager if asked, and the
@@ -53,22 +76,55 @@ protected:
     QPoint pixel(double px, double py) const;
     QRect picture() const;
 
-    // Clicks a point given in logical pixels of the window's client area.
-    void click(QPoint p, double settle = 0.4);
+    // Clicks a point given in logical pixels of the window's client area; what it causes is for
+    // the caller to wait for.
+    void click(QPoint p);
     QImage shot() { return x().Screenshot(); }
+    // Screenshots until one lacks nothing of what `misses` looks for, and returns it; if none
+    // does within the patience, each miss of the last one is a failure.
+    QImage shotWhen(const std::function<Misses(const QImage&)>& misses);
 
     static bool anyNear(const QImage& image, QPoint at, int radius, const std::function<bool(QRgb)>& wanted);
     static int count(const QImage& image, QRect area, const std::function<bool(QRgb)>& wanted);
     // The introduction is in front where its bare grey background shows in the middle of the screen,
     // which a case window covers with its picture.
     bool introductionInFront(const QImage& image) const;
-    // Asserts the picture changes from one second to the next (true) or stays (false).
-    void expectRunning(bool running);
-    // Red ray pixels where integrated rays of the linear medium cross these abscissae.
-    void expectLinearRays(const QImage& image, double k, std::initializer_list<int> angles,
-                          std::initializer_list<double> xs);
-    // Black dots at quarter times along integrated rays of the square-root medium, red between them.
-    void expectSquareRootField(const QImage& image, double A);
+
+    // The tick count modulo the ticks between two fronts, if the picture shows a train whose
+    // readable tops all agree on it.
+    std::optional<double> ticksModulo(const QImage& image, const TrainClock& clock) const;
+    struct Watched {
+        double ticks = 0;    // ticks seen pass, never more than did
+        double seconds = 0;  // wall time over which they passed, never less than it was
+        QImage last;         // the last screenshot on which the train was read
+    };
+    // Follows the running train in screenshots until at least `ticks` ticks have passed or the
+    // patience is up, handing every screenshot to `each`.
+    Watched watchTicks(const TrainClock& clock, double ticks, const std::function<void(const QImage&)>& each = {});
+    // The train runs: its clock advances. Keeps the ticks per second for the stand-still checks.
+    void expectRunning(const TrainClock& clock);
+    // After something that stops the timer: the picture comes to rest and then stays unchanged
+    // for as long as kStillTicks ticks took when the train last ran.
+    void expectComesToRest();
+    // The picture stays as `still` shows it for as long as kStillTicks ticks took when the train last ran.
+    void expectStaysStill(const QImage& still);
+    // `holds` is true of every screenshot for as long as kStillTicks ticks took when the train last ran.
+    void expectHoldsForStillTicks(const std::function<bool(const QImage&)>& holds, const std::string& what);
+
+    // Red ray pixels where integrated rays of the linear medium cross these abscissae, on both halves.
+    Misses linearRayMisses(const QImage& image, double k, std::initializer_list<int> angles,
+                           std::initializer_list<double> xs) const;
+    // The front of time t of the linear medium on both halves: near-black at the points of
+    // integrated rays, with the red dot of each segment's start where `dots` is set.
+    Misses linearFrontMisses(const QImage& image, double k, double t, bool dots) const;
+    // Black dots at quarter times along integrated rays of the square-root medium, red between
+    // them, on both halves.
+    Misses squareRootFieldMisses(const QImage& image, double A) const;
+    // The front of time T of the square-root medium on both halves, where no later drawing
+    // covers it: near-black at the points of integrated rays, red dots on the right half of
+    // its lower branch and nowhere else.
+    Misses squareRootFrontMisses(const QImage& image, double A, double T) const;
+    void expect(const Misses& misses) const;
 
     // Controls of the introduction, with START where the start-up routine puts it.
     static constexpr Place kLinearOption{1560, 480, 2052, 372};
@@ -79,11 +135,16 @@ protected:
     static constexpr Place kSquareRootImage{3600, 1080, 2055, 495};
     static constexpr Place kLinearImage{3600, 480, 2175, 615};
 
+    // Ticks to watch for a rate, and ticks a still picture must outlast to count as still.
+    static constexpr double kRateTicks = 15;
+    static constexpr double kStillTicks = 30;
+
 private:
     std::unique_ptr<XSession> x_;
     QSize logical_;
     double scale_ = 1;
-    QPoint client_;  // where the windows' client areas start, below the window manager's frame
+    QPoint client_;              // where the windows' client areas start, below the window manager's frame
+    double ticksPerSecond_ = 0;  // as last measured on a running train, a lower bound
 };
 
 }  // namespace e2e

@@ -4,10 +4,19 @@
 #include <QImage>
 #include <QRect>
 
+#include <functional>
 #include <string>
 #include <sys/types.h>
 
 namespace e2e {
+
+// How long anything the tests expect may take to show, on a machine whose cores are all busy.
+inline constexpr double kPatience = 10;
+
+// The one way the end-to-end tests wait: asks the condition every few hundredths of a second
+// until it holds (true) or the seconds are up (false). The condition is asked at least once,
+// and once more at the deadline, so a slow poll never turns a success into a failure.
+bool WaitUntil(const std::function<bool()>& condition, double timeoutSeconds = kPatience);
 
 class XSession {
 public:
@@ -24,7 +33,7 @@ public:
     // Starts another X client, such as xlogo.
     void StartClient(const std::string& command);
     // Waits up to the given seconds for the program to end; its exit code, or -1 if it did not.
-    int WaitForExit(double seconds);
+    int WaitForExit(double seconds = kPatience);
     bool ProgramRunning();
 
     void Click(int x, int y);
@@ -39,8 +48,11 @@ public:
     QRect OuterFrame(const std::string& title);
     // Puts the window of this title in front, as a user switching windows does.
     void Raise(const std::string& title);
+    // Whether a window of this title is mapped now.
+    bool WindowShown(const std::string& title);
     // Waits until a window with this title is mapped (or the time is up).
-    bool WaitForWindow(const std::string& title, double seconds);
+    bool WaitForWindow(const std::string& title, double seconds = kPatience);
+    // The whole screen, read with xwd where it can, which takes a few milliseconds where a PNG takes tens.
     QImage Screenshot();
 
 private:
@@ -49,13 +61,12 @@ private:
     pid_t program_ = -1;
     pid_t windowManager_ = -1;
     pid_t client_ = -1;
+    bool slowScreenshots_ = false;  // xwd cannot read this screen as it is
 };
 
 // Runs a command with DISPLAY set; returns its exit status.
 int RunOn(const std::string& display, const std::string& command);
 // Runs a command with DISPLAY set; returns what it printed.
 std::string OutputOn(const std::string& display, const std::string& command);
-
-void Sleep(double seconds);
 
 }  // namespace e2e

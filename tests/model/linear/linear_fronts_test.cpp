@@ -137,6 +137,50 @@ TEST(LinearFronts, TwoPassesOfFourSweepsWithRedDotsAtSegmentStarts)
     EXPECT_NEAR(ops[144 + 2 * 5].y2, p30.y, 1e-4);
 }
 
+// Each sweep is a polyline from the vertical ray through its 18 start angles: 5..90 and 175..90
+// close the right half, −5..−90 and −175..−90 the left one. Every vertex, on either half, is
+// where the integrated ray of its angle is at the front's time, and carries its red dot.
+TEST(LinearFronts, EverySweepRunsThroughIntegratedRaysOnItsHalf)
+{
+    struct SweepAngles {
+        int from, step;
+        bool fromTop;
+    };
+    constexpr SweepAngles kSweeps[] = {{5, 5, true}, {-5, -5, true}, {175, -5, false}, {-175, 5, false}};
+    for (const double k : {-8.0, 8.0})
+        for (const double t : {0.03, 0.1}) {
+            const oracle::Medium medium = oracle::LinearMedium(1000, k);
+            support::MessageCapture capture;
+            const auto ops = fronts(t, t, k);
+            ASSERT_EQ(ops.size(), 2u * 72 * 2) << k << " " << t;
+            ASSERT_TRUE(capture.messages.empty()) << capture.messages.front();
+            for (std::size_t s = 0; s < 4; ++s) {
+                const SweepAngles& sweep = kSweeps[s];
+                const oracle::RayPoint start = oracle::TravelRay(medium, sweep.fromTop ? 0 : ComputedPi(), t);
+                double fromX = start.x, fromY = start.y;
+                for (int i = 0; i < 18; ++i) {
+                    const int F = sweep.from + i * sweep.step;
+                    const oracle::RayPoint p = oracle::TravelRay(medium, rad(F), t);
+                    const Op& line = ops[144 + 2 * (18 * s + i)];
+                    const Op& dot = ops[144 + 2 * (18 * s + i) + 1];
+                    const auto where = [&] {
+                        return "k " + std::to_string(k) + " t " + std::to_string(t) + " F " + std::to_string(F);
+                    };
+                    EXPECT_NEAR(line.x1, fromX, 1e-3) << where();
+                    EXPECT_NEAR(line.y1, fromY, 1e-3) << where();
+                    EXPECT_NEAR(line.x2, p.x, 1e-3) << where();
+                    EXPECT_NEAR(line.y2, p.y, 1e-3) << where();
+                    EXPECT_EQ(dot.kind, Kind::PSet) << where();
+                    EXPECT_EQ(dot.colour, (surface::Rgb{255, 0, 0})) << where();
+                    EXPECT_NEAR(dot.x1, fromX, 1e-3) << where();
+                    EXPECT_NEAR(dot.y1, fromY, 1e-3) << where();
+                    fromX = p.x;
+                    fromY = p.y;
+                }
+            }
+        }
+}
+
 TEST(LinearFronts, WorkedVerticalPoints)
 {
     const auto ops = fronts(0.1, 0.1, -8);

@@ -112,6 +112,8 @@ TEST(LinearRayField, DecreaseUpwardsIsTheSamePictureUpsideDownWithAnglesExchange
     }
 }
 
+// Both halves of the fan: each ray on the right and its mirror image on the left, against the
+// rays integrated toward +x and toward −x.
 TEST(LinearRayField, RayPointsLieOnIntegratedRays)
 {
     for (const double k : {-8.0, 8.0}) {
@@ -119,14 +121,18 @@ TEST(LinearRayField, RayPointsLieOnIntegratedRays)
         for (const int F : {5, 20, 45, 60, 85, 90, -10, -30, -60, -90}) {
             // The fan's F counts from the upward vertical for F > 0 and from the downward one for F < 0.
             const double theta = F > 0 ? F * M_PI / 180 : M_PI + F * M_PI / 180;
-            const auto path = oracle::RayPath(oracle::LinearMedium(1000, k), theta, 0.4, 40000);
-            const HalfRay& right = rays[index(F)].first;
-            for (std::size_t i = 5; i < right.segments.size(); i += 9) {
-                const Op& op = right.segments[i];
-                const double expected = oracle::HeightAtAbscissa(path, op.x2);
-                if (std::isnan(expected) || std::fabs(op.y2) > 300)
-                    continue;  // beyond where the integration went
-                EXPECT_NEAR(op.y2, expected, 2e-3) << "k " << k << " F " << F << " x " << op.x2;
+            for (const int side : {1, -1}) {
+                const auto path = oracle::RayPath(oracle::LinearMedium(1000, k), side * theta, 0.4, 40000);
+                const HalfRay& half = side > 0 ? rays[index(F)].first : rays[index(F)].second;
+                ASSERT_GT(half.segments.size(), 5u) << "k " << k << " F " << F;
+                for (std::size_t i = 5; i < half.segments.size(); i += 9) {
+                    const Op& op = half.segments[i];
+                    EXPECT_EQ(op.x2 > 0 ? 1 : -1, side) << "k " << k << " F " << F << " x " << op.x2;
+                    const double expected = oracle::HeightAtAbscissa(path, op.x2);
+                    if (std::isnan(expected) || std::fabs(op.y2) > 300)
+                        continue;  // beyond where the integration went
+                    EXPECT_NEAR(op.y2, expected, 2e-3) << "k " << k << " F " << F << " x " << op.x2;
+                }
             }
         }
     }
