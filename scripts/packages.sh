@@ -13,7 +13,7 @@ install_missing() {
 }
 
 # What building the program needs.
-BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core)
+BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core fonts-liberation2)
 
 # Installs the Debian package that provides a command, unless some package provides it already
 # (Node.js and npm may come from elsewhere than Debian).

@@ -5,6 +5,8 @@
 #include "qt/qt_timer.h"
 #include "qt/qt_window.h"
 
+#include <QApplication>
+#include <QFont>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
@@ -19,8 +21,24 @@
 
 namespace qt {
 
+namespace {
+
+// The one font of every window. The windows' boxes keep the sizes they were designed with, for a
+// small system font; Liberation Sans (the metrics of Arial) at 10 logical pixels is the largest
+// common sans face in which every caption and text of every window shows whole, " A = 5000"
+// in its narrow box included. In pixels, so that it fits whatever DPI the desktop claims.
+QFont windowsFont()
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(10);
+    return font;
+}
+
+}  // namespace
+
 QtBackend::QtBackend() : text_(std::make_unique<QtTextPainter>())
 {
+    QApplication::setFont(windowsFont());
     QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged, qGuiApp, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive)
             wasActive_ = true;

@@ -140,7 +140,7 @@ TEST_P(Program, LinearCase)
     const QRect labelArea(label.at(0, 0), label.at(1, 1));
     const QImage withBar = shotWhen([&](const QImage& image) {
         return need(image.copy(angleBar) != beforeSingle.copy(angleBar), "the start-angle bar") +
-               need(count(image, labelArea, isBlack) > 10, "its label");
+               need(count(image, labelArea, isInk) > 10, "its label");
     });
     click(angle.at(0.5, 0.9));
     const auto singlePath = oracle::RayPath(oracle::LinearMedium(1000, 8), 85 * M_PI / 180, 0.3, 30000);

@@ -36,6 +36,10 @@ bool isBlack(QRgb p)
 {
     return qRed(p) < 8 && qGreen(p) < 8 && qBlue(p) < 8;
 }
+bool isInk(QRgb p)
+{
+    return qGray(p) < 110;
+}
 bool isPurple(QRgb p)
 {
     return qRed(p) == 150 && qGreen(p) == 55 && qBlue(p) == 150;

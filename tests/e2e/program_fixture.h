@@ -37,6 +37,7 @@ struct Place {
 bool isRed(QRgb p);
 bool isFront(QRgb p);  // the near-black of the latest wavefronts
 bool isBlack(QRgb p);
+bool isInk(QRgb p);     // a smoothed glyph of the controls' small font: dark, seldom quite black
 bool isPurple(QRgb p);  // the time marks
 bool isPureBlack(QRgb p);
 

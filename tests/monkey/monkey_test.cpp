@@ -38,7 +38,14 @@ public:
     int DrawWidth() const override { return width_; }
     void SetCurrentX(float x) override { currentX_ = x; }
     void SetCurrentY(float y) override { currentY_ = y; }
+    // What can reach the watched picture is what it watches: the trains leave out, for it as for
+    // the picture, the fronts that have left the picture, which after hours of running are most.
+    std::optional<surface::UserBox> Reach(int width) const override
+    {
+        return picture ? picture->Reach(width) : std::nullopt;
+    }
 
+    const surface::Canvas* picture = nullptr;
     long long operations = 0;
     std::string fault;
 
@@ -241,6 +248,25 @@ private:
                 aktinon_sxedio::instance().Timer1_Timer();
                 expectedK_ = linearK();
             });
+        // The timer left running for hours: the count has moved far on, and real actions go on from there.
+        add(
+            "SORVEL hours later", 1, [] { return aktinon_sxedio::instance().IsLoaded(); },
+            [this](std::string& detail) {
+                skipped_ = std::uniform_int_distribution<long long>(1000, 150000)(random_);
+                detail = " " + std::to_string(skipped_) + " ticks";
+                // As the last of those ticks left the window: its count, and its time.
+                aktinon_sxedio& L = aktinon_sxedio::instance();
+                L.METRHTHS_LINEAR += skipped_;
+                L.TIMER_NOW = static_cast<double>(L.METRHTHS_LINEAR - 1) / 1000;
+            });
+        add("SORVEL time key", 2, linearShown, [=, this](std::string& detail) {
+            const auto key = static_cast<surface::ScrollKey>(std::uniform_int_distribution<int>(0, 7)(random_));
+            detail = " " + std::to_string(static_cast<int>(key));
+            const int before = L()->XRONOS->Value();
+            L()->XRONOS->UserKey(key);
+            if (L()->XRONOS->Value() != before)
+                expectedK_ = linearK();
+        });
         add("SORVEL close", 1, closable(linearShown, 1),
             [](std::string&) { aktinon_sxedio::instance().FrameClosed(); });
 
@@ -272,6 +298,23 @@ private:
                 SQUARE_RIZA::instance().Timer1_Timer();
                 expectedK_ = 40;
             });
+        add(
+            "SQUARE hours later", 1, [] { return SQUARE_RIZA::instance().IsLoaded(); },
+            [this](std::string& detail) {
+                skipped_ = std::uniform_int_distribution<long long>(100, 25000)(random_);
+                detail = " " + std::to_string(skipped_) + " ticks";
+                SQUARE_RIZA& S = SQUARE_RIZA::instance();
+                S.METRITIS_SQUARE += skipped_;
+                S.TIMER_NOW = static_cast<double>(S.METRITIS_SQUARE - 1) / 50;
+            });
+        add("SQUARE time key", 2, squareShown, [=, this](std::string& detail) {
+            const auto key = static_cast<surface::ScrollKey>(std::uniform_int_distribution<int>(0, 7)(random_));
+            detail = " " + std::to_string(static_cast<int>(key));
+            const int before = S()->XRONOS->Value();
+            S()->XRONOS->UserKey(key);
+            if (S()->XRONOS->Value() != before)
+                expectedK_ = 40;
+        });
         add("SQUARE close", 1, closable(squareShown, 1), [](std::string&) { SQUARE_RIZA::instance().FrameClosed(); });
 
         add(
@@ -287,10 +330,14 @@ private:
 
     void watchPictures()
     {
-        if (aktinon_sxedio::instance().IsLoaded())
+        if (aktinon_sxedio::instance().IsLoaded()) {
+            linearWatch_.picture = &aktinon_sxedio::instance().controls().eikona->raster();
             aktinon_sxedio::instance().controls().eikona->SetObserver(&linearWatch_);
-        if (SQUARE_RIZA::instance().IsLoaded())
+        }
+        if (SQUARE_RIZA::instance().IsLoaded()) {
+            squareWatch_.picture = &SQUARE_RIZA::instance().controls().SOURA1->raster();
             SQUARE_RIZA::instance().controls().SOURA1->SetObserver(&squareWatch_);
+        }
     }
 
     std::string check(const Snapshot& before, const std::string& action)
@@ -320,13 +367,15 @@ private:
         const bool linearTick = action == "SORVEL tick";
         const long long ticks = linearTick                       ? before.linearTicks + 1
                                 : action == "SORVEL START AGAIN" ? 0
+                                : action == "SORVEL hours later" ? before.linearTicks + skipped_
                                                                  : before.linearTicks;
         const aktinon_sxedio& L = aktinon_sxedio::instance();
         if (L.METRHTHS_LINEAR != ticks)
             fault << "METRHTHS_LINEAR " << L.METRHTHS_LINEAR << " instead of " << ticks;
         else if (linearTick && (L.TIMER_PREV != before.linearNow || L.TIMER_NOW != before.linearTicks / 1000.0))
             fault << "linear tick times " << L.TIMER_PREV << ", " << L.TIMER_NOW;
-        else if (!linearTick && (L.TIMER_NOW != before.linearNow || L.TIMER_PREV != before.linearPrev))
+        else if (!linearTick && action != "SORVEL hours later" &&
+                 (L.TIMER_NOW != before.linearNow || L.TIMER_PREV != before.linearPrev))
             fault << "linear tick times changed without a tick";
         else if (std::string bar =
                      barRule(before.linearLoaded && after.linearLoaded, before.linearBar, after.linearBar,
@@ -338,6 +387,8 @@ private:
         const bool squareTick = action == "SQUARE tick";
         const SQUARE_RIZA& S = SQUARE_RIZA::instance();
         long long squareTicks = squareTick ? before.squareTicks + 1 : before.squareTicks;
+        if (action == "SQUARE hours later")
+            squareTicks += skipped_;
         if (action == "SQUARE TIME ON" && before.startTimerSelected)
             squareTicks = 1;
         const double previous = before.startTimerSelected && before.squareTicks == 0 ? 0 : before.squareNow;
@@ -346,7 +397,8 @@ private:
             fault << "METRITIS_SQUARE " << S.METRITIS_SQUARE << " instead of " << squareTicks;
         else if (squareTick && (S.TIMER_PREV != previous || S.TIMER_NOW != before.squareTicks / 50.0))
             fault << "square-root tick times " << S.TIMER_PREV << ", " << S.TIMER_NOW;
-        else if (!squareTick && (S.TIMER_NOW != before.squareNow || S.TIMER_PREV != before.squarePrev))
+        else if (!squareTick && action != "SQUARE hours later" &&
+                 (S.TIMER_NOW != before.squareNow || S.TIMER_PREV != before.squarePrev))
             fault << "square-root tick times changed without a tick";
         else if (std::string bar =
                      barRule(before.squareLoaded && after.squareLoaded, before.squareBar, after.squareBar,
@@ -398,6 +450,7 @@ private:
     std::vector<Action> actions_;
     std::deque<std::string> last_;
     std::optional<int> expectedK_;
+    long long skipped_ = 0;  // ticks the last "hours later" moved a counter on
     BoundsCanvas linearWatch_, squareWatch_;
 };
 
@@ -414,6 +467,11 @@ TEST(Monkey, TwentyThousandRandomActionsKeepEveryRule)
     Monkey monkey(seed);
     const std::string fault = monkey.run(count);
     EXPECT_TRUE(fault.empty()) << fault;
+    // Hours of running are part of the walk: the long times at which fronts leave the picture.
+    if (count >= 20000) {
+        EXPECT_GE(monkey.longestLinearTime, 100);
+        EXPECT_GE(monkey.longestSquareTime, 400);
+    }
     for (const auto& [name, n] : monkey.counts)
         std::printf("%6d  %s\n", n, name.c_str());
     std::printf(

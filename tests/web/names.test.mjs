@@ -65,3 +65,65 @@ test("every control of every window has its name in the accessibility tree", asy
     await browser.close();
   }
 });
+
+// What of each control's text is not shown: beyond its box, or under a control in front of it.
+function cutTexts(page, caption) {
+  return page.locator(`section.window[aria-label="${caption}"] .client`).evaluate((client) => {
+    const cut = [];
+    const controls = Array.from(client.children).filter((e) => e.getClientRects().length > 0);
+    const inside = (r, box) => r.left >= box.left - 0.5 && r.right <= box.right + 0.5 && r.top >= box.top - 0.5 &&
+      r.bottom <= box.bottom + 0.5;
+    const overlaps = (r, box) => r.left < box.right - 0.5 && r.right > box.left + 0.5 && r.top < box.bottom - 0.5 &&
+      r.bottom > box.top + 0.5;
+    controls.forEach((element, i) => {
+      if (element.tagName === "INPUT" && element.type !== "text") return;  // a slider has no text
+      if (element.tagName === "INPUT" || element.tagName === "TEXTAREA") {
+        if (element.scrollWidth > element.clientWidth || element.scrollHeight > element.clientHeight)
+          cut.push(`"${element.value}" does not fit its box`);
+        return;
+      }
+      const box = element.getBoundingClientRect();
+      const range = document.createRange();
+      range.selectNodeContents(element);
+      for (const r of range.getClientRects()) {
+        if (r.width === 0) continue;
+        if (!inside(r, box)) cut.push(`"${element.textContent}" does not fit its box`);
+        // Siblings later in the page paint over it.
+        for (const over of controls.slice(i + 1))
+          if (over.tagName === "CANVAS" && overlaps(r, over.getBoundingClientRect()))
+            cut.push(`"${element.textContent}" is covered`);
+      }
+    });
+    return [...new Set(cut)];
+  });
+}
+
+for (const [width, height, scale] of [[1024, 768, 1], [1280, 800, 1], [1920, 1080, 1], [1024, 768, 1.5], [1024, 768, 2]])
+  test(`every caption and text shows whole at ${width} x ${height}, scale ${scale}`, async () => {
+    const browser = await launch();
+    try {
+      const { page, errors } = await openProgram(browser, { width, height, scale });
+      assert.deepEqual(await cutTexts(page, "INTRODUCTION"), []);
+      await clickAndWaitFront(page, control(page, "INTRODUCTION", "button", "EXPLANATIONS"), "THEORY");
+      assert.deepEqual(await cutTexts(page, "THEORY"), []);
+      await clickAndWaitFront(page, control(page, "THEORY", "button", "Close THEORY"), "INTRODUCTION");
+      await clickAndWaitFront(page, control(page, "INTRODUCTION", "radio", "V LINEAR WITH Y"), "SORVEL");
+      await control(page, "SORVEL", "button", "SINGLE RAY").click();
+      const angle = control(page, "SORVEL", "slider", "start angle of the single ray");
+      await angle.focus();
+      await page.keyboard.press("Home");  // "STARTING ANGLE =-90.0"
+      assert.deepEqual(await cutTexts(page, "SORVEL"), []);
+      await clickAndWaitFront(page, control(page, "SORVEL", "button", "BACK TO INTRODUTION"), "INTRODUCTION");
+      await clickAndWaitFront(page, control(page, "INTRODUCTION", "radio", "V AS SQUARE ROOT"), "CASE OF SQUARE ROOT");
+      await control(page, "CASE OF SQUARE ROOT", "button", "TIME OFF").click();
+      const A = control(page, "CASE OF SQUARE ROOT", "slider", "A");
+      for (const key of ["Home", "End"]) {
+        await A.focus();
+        await page.keyboard.press(key);
+        assert.deepEqual(await cutTexts(page, "CASE OF SQUARE ROOT"), [], key);
+      }
+      assert.deepEqual(errors, []);
+    } finally {
+      await browser.close();
+    }
+  });

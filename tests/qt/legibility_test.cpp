@@ -1,0 +1,164 @@
+// Every caption and text of every window shows whole in its box with the font in use: its lines fit
+// the room the style leaves, and no control in front of it covers them. Run on the screens of
+// offscreen configurations (1024 × 768, 1280 × 800, 1920 × 1080, and at ratios 1.5 and 2).
+#include "canvas/format.h"
+#include "qt_support.h"
+#include "windows/aktinon_sxedio.h"
+#include "windows/expalanations.h"
+#include "windows/introd.h"
+#include "windows/square_riza.h"
+#include "windows/startup.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegion>
+#include <QScreen>
+#include <QStyleOptionButton>
+#include <QTextDocument>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using linear::aktinon_sxedio;
+using shell::INTROD;
+using square_root::SQUARE_RIZA;
+
+// What of a widget shows: its rectangle, less the siblings in front of it (those made after it).
+QRegion visiblePart(const QWidget* widget)
+{
+    QRegion shown(widget->geometry());
+    bool after = false;
+    for (const QObject* object : widget->parentWidget()->children()) {
+        const auto* sibling = qobject_cast<const QWidget*>(object);
+        if (sibling == widget)
+            after = true;
+        else if (after && sibling && sibling->isVisible())
+            shown -= sibling->geometry();
+    }
+    return shown;
+}
+
+// Where a button's text goes, in its parent's coordinates, and whether it fits the room for it.
+struct Placed {
+    QRect text;
+    bool fits;
+};
+
+Placed buttonText(const QAbstractButton* button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const bool box = qobject_cast<const QCheckBox*>(button) || qobject_cast<const QRadioButton*>(button);
+    const QStyle::SubElement element = qobject_cast<const QCheckBox*>(button)      ? QStyle::SE_CheckBoxContents
+                                       : qobject_cast<const QRadioButton*>(button) ? QStyle::SE_RadioButtonContents
+                                                                                   : QStyle::SE_PushButtonContents;
+    const QRect room = button->style()->subElementRect(element, &option, button);
+    const int alignment = box ? (Qt::AlignLeft | Qt::AlignVCenter) : Qt::AlignCenter;
+    const QRect text = button->fontMetrics().boundingRect(room, alignment, button->text());
+    return {text.translated(button->pos()), room.contains(text)};
+}
+
+Placed labelText(const QLabel* label)
+{
+    const QRect room = label->contentsRect();
+    const QRect text =
+        label->fontMetrics().boundingRect(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label->text());
+    return {text.translated(label->pos()), room.contains(text)};
+}
+
+Placed lineText(const QLineEdit* edit)
+{
+    // The room a line edit leaves its text: inside the frame, less its two-pixel text margins.
+    const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+    const QRect room = edit->rect().adjusted(frame + 2, frame, -frame - 2, -frame);
+    const QFontMetrics metrics = edit->fontMetrics();
+    const QRect text(room.left(), room.center().y() - metrics.height() / 2, metrics.horizontalAdvance(edit->text()),
+                     metrics.height());
+    return {text.translated(edit->pos()), room.contains(text)};
+}
+
+// Every text of the window's controls that does not show whole, with the reason.
+std::vector<std::string> cutTexts(const QWidget* window)
+{
+    std::vector<std::string> cut;
+    for (const QWidget* widget : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!widget->isVisible())
+            continue;
+        Placed placed{};
+        std::string text;
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+            placed = buttonText(button);
+            text = button->text().toStdString();
+        } else if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+            placed = labelText(label);
+            text = label->text().toStdString();
+        } else if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+            placed = lineText(edit);
+            text = edit->text().toStdString();
+        } else if (const auto* plain = qobject_cast<const QPlainTextEdit*>(widget)) {
+            // The whole text within the box, which has no scroll bars.
+            const double height = plain->document()->documentLayout()->documentSize().height() *
+                                  QFontMetrics(plain->font()).lineSpacing();
+            if (height > plain->viewport()->height())
+                cut.push_back("the theory text is " + std::to_string(height) + " pixels high");
+            continue;
+        } else {
+            continue;
+        }
+        if (!placed.fits)
+            cut.push_back("\"" + text + "\" does not fit its box");
+        else if (!QRegion(placed.text).subtracted(visiblePart(widget)).isEmpty())
+            cut.push_back("\"" + text + "\" is covered by a control in front of it");
+    }
+    return cut;
+}
+
+QWidget* windowOf(const surface::Control& control)
+{
+    return support::WidgetOf(control)->window();
+}
+
+TEST(Legibility, EveryTextOfEveryWindowShowsWhole)
+{
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    SCOPED_TRACE(std::to_string(screen.width()) + "x" + std::to_string(screen.height()) + " at " +
+                 std::to_string(QGuiApplication::primaryScreen()->devicePixelRatio()));
+    shell::StartUp();
+    EXPECT_EQ(cutTexts(windowOf(*INTROD::instance().controls().Command1)), std::vector<std::string>{});
+
+    INTROD::instance().Command3_Click();
+    EXPECT_EQ(cutTexts(windowOf(*shell::EXPALANATIONS::instance().controls().Text1)), std::vector<std::string>{});
+
+    sorvel_kampyles::ShowLinearCase();
+    aktinon_sxedio& linear = aktinon_sxedio::instance();
+    linear.Command4_Click();
+    linear.Command5_Click();  // the start-angle bar and its label show
+    for (const int angle : {0, -900, -455})
+        linear.controls().VScroll1->SetValue(angle);  // "STARTING ANGLE =-45.5", the longest caption it takes
+    EXPECT_EQ(cutTexts(windowOf(*linear.controls().Command1)), std::vector<std::string>{});
+
+    sorvel_kampyles::ShowSquareRootCase();
+    SQUARE_RIZA& square = SQUARE_RIZA::instance();
+    square.Command5_Click();
+    for (const int A : {500, 999, 1000, 4444, 5000}) {
+        square.controls().HScroll1->SetValue(A);
+        EXPECT_EQ(cutTexts(windowOf(*square.controls().Command1)), std::vector<std::string>{}) << "A " << A;
+    }
+    // Every other value of A, as the box would show it.
+    auto* box = static_cast<QLineEdit*>(support::WidgetOf(*square.controls().Text1));
+    for (int A = 500; A <= 5000; ++A) {
+        box->setText(QString::fromStdString(" A = " + surface::Format(A, "0")));
+        ASSERT_TRUE(lineText(box).fits) << box->text().toStdString();
+    }
+}
+
+}  // namespace
