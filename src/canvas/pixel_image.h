@@ -1,4 +1,4 @@
-// A picture's pixels: device pixels row by row, each a 32-bit 0xffRRGGBB value, with no toolkit behind it.
+// A picture's pixels: device pixels row by row, each a 32-bit word, with no toolkit behind it.
 #pragma once
 
 #include <cstdint>
@@ -6,10 +6,16 @@
 
 namespace surface {
 
-// Packs a colour the way the pixel store keeps it.
+// Packs a colour the way the pixel store keeps it: as the screen takes its pixels, so that showing
+// a picture copies it as it is. The desktop's images take 0xffRRGGBB words; a browser's canvas
+// takes the bytes R, G, B, A, which in WebAssembly's little-endian words are 0xffBBGGRR.
 inline constexpr std::uint32_t PackPixel(int r, int g, int b)
 {
+#ifdef __EMSCRIPTEN__
+    return 0xff000000u | static_cast<std::uint32_t>((b & 255) << 16 | (g & 255) << 8 | (r & 255));
+#else
     return 0xff000000u | static_cast<std::uint32_t>((r & 255) << 16 | (g & 255) << 8 | (b & 255));
+#endif
 }
 
 class PixelImage {

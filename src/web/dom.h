@@ -32,7 +32,7 @@ void FontSize(int id, double points);
 void Bordered(int id);
 void Remove(int id);
 
-// width × height pixels in the canvas's byte order (R, G, B, A).
+// width × height pixels in the canvas's byte order (R, G, B, A), as the pixel store keeps them.
 void Pixels(int id, const std::uint32_t* rgba, int width, int height);
 void DrawText(std::uint32_t* store, int storeWidth, int storeHeight, double ratio, int x, int y,
               const std::string& text, std::uint32_t pixel);

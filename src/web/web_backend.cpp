@@ -137,8 +137,8 @@ public:
 
     void RatioChanged() { picture_.DevicePixelRatioChanged(); }
 
-    // Puts the pixels on the canvas if they changed since the last frame. The canvas takes bytes
-    // R, G, B, A; the store keeps 0xffRRGGBB words, whose bytes run B, G, R, A.
+    // Puts the pixels on the canvas if they changed since the last frame; the store keeps them in
+    // the canvas's own byte order.
     void Flush()
     {
         if (!dirty_)
@@ -149,19 +149,11 @@ public:
             dom::Bordered(id());
         }
         const surface::PixelImage& image = picture_.raster().image();
-        const std::size_t count = static_cast<std::size_t>(image.width()) * image.height();
-        rgba_.resize(count);
-        const std::uint32_t* from = image.bits();
-        for (std::size_t i = 0; i < count; ++i) {
-            const std::uint32_t p = from[i];
-            rgba_[i] = (p & 0xff00ff00u) | ((p >> 16) & 0xffu) | ((p & 0xffu) << 16);
-        }
-        dom::Pixels(id(), rgba_.data(), image.width(), image.height());
+        dom::Pixels(id(), image.bits(), image.width(), image.height());
     }
 
 private:
     surface::Picture& picture_;
-    std::vector<std::uint32_t> rgba_;
     bool dirty_ = true;
     bool bordered_ = false;
 };

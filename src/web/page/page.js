@@ -223,7 +223,7 @@ var SorvelPage = (function () {
       canvas.getContext("2d").putImageData(new ImageData(bytes, width, height), 0, 0);
     },
 
-    // Draws text aliased into a picture's pixel store (0xffRRGGBB words), its top-left corner at
+    // Draws text aliased into a picture's pixel store (words of the canvas's bytes), its top-left corner at
     // (x, y) logical pixels, in the page's font scaled by the ratio of device pixels.
     drawText: function (store, storeWidth, storeHeight, ratio, x, y, text, pixel) {
       var font = 10 * ratio + 'px "Liberation Sans", Arimo, Arial, sans-serif';
