@@ -179,6 +179,12 @@ for (const scale of [1, 1.5, 2]) {
       await waitFor("A = 1020 in its box", async () => (await square("textbox", "value of A").inputValue()) === " A = 1020");
       await waitForPicture(page, "CASE OF SQUARE ROOT", SQUARE, "the field of A = 1020",
         (image) => missingField(image, 1020, scale));
+      // A click in the trough beside the thumb moves by LargeChange, and back.
+      const aBar = square("slider", "A");
+      await aBar.click({ position: { x: (await aBar.boundingBox()).width - 4, y: 8 } });
+      await waitFor("A = 1120", async () => (await square("textbox", "value of A").inputValue()) === " A = 1120");
+      await aBar.click({ position: { x: 4, y: 8 } });
+      await waitFor("A = 1020 again", async () => (await square("textbox", "value of A").inputValue()) === " A = 1020");
 
       // "WAVE FRONTS": the front of T = 2 passes the 47° ray, right and left.
       const [[x47, y47]] = oracle([["travel", "sqrt", 1020, 47, 2.0]]);
