@@ -3,6 +3,7 @@
 
 #include "surface/controls.h"
 #include "surface/form.h"
+#include "surface/screen_scale.h"
 #include "surface/timer.h"
 
 #include <algorithm>
@@ -53,12 +54,12 @@ public:
 
 class Picture : public Peer<surface::PicturePeer> {
 public:
-    Picture(surface::Control& of, const double& ratio) : Peer(of), ratio_(ratio) {}
-    double DevicePixelRatio() const override { return ratio_; }
+    Picture(surface::Control& of, const HeadlessBackend& backend) : Peer(of), backend_(backend) {}
+    double DevicePixelRatio() const override { return backend_.PictureRatio(); }
     void Update() override {}
 
 private:
-    const double& ratio_;
+    const HeadlessBackend& backend_;
 };
 
 }  // namespace
@@ -97,7 +98,7 @@ public:
     std::unique_ptr<surface::TextBoxPeer> MakeTextBox(surface::TextBox& c) override { return keep<Text>(c); }
     std::unique_ptr<surface::PicturePeer> MakePicture(surface::Picture& c) override
     {
-        auto peer = std::make_unique<Picture>(c, backend_.ratio_);
+        auto peer = std::make_unique<Picture>(c, backend_);
         peers.push_back(peer.get());
         return peer;
     }
@@ -159,6 +160,16 @@ private:
     surface::Timer& timer_;
 };
 
+double HeadlessBackend::Scale() const
+{
+    return surface::ProgramScale(screen_);
+}
+
+surface::PixelSize HeadlessBackend::ScreenPixels() const
+{
+    return surface::ProgramScreen(screen_, Scale());
+}
+
 std::unique_ptr<surface::WindowPeer> HeadlessBackend::MakeWindow(surface::Form& form)
 {
     return std::make_unique<HeadlessWindow>(*this, form);
@@ -188,6 +199,15 @@ surface::PixelRect HeadlessBackend::OuterGeometry(const surface::Form& form) con
 {
     const HeadlessWindow* window = windowOf(form);
     return window ? window->outer : surface::PixelRect{};
+}
+
+std::vector<surface::Control*> HeadlessBackend::Controls(const surface::Form& form) const
+{
+    std::vector<surface::Control*> controls;
+    if (const HeadlessWindow* window = windowOf(form))
+        for (const Remembered* peer : window->peers)
+            controls.push_back(peer->control);
+    return controls;
 }
 
 std::vector<std::string> HeadlessBackend::TabOrder(const surface::Form& form) const

@@ -1,6 +1,6 @@
 // A back end of the surface with no toolkit and no display, for handler tests, the monkey and long
 // runs: windows keep a stacking order, timers fire when their driver says so, and the screen has
-// the size it is given.
+// the size it is given, shown at the program's scale as the other back ends show it.
 #pragma once
 
 #include "headless/block_text_painter.h"
@@ -24,14 +24,21 @@ public:
 
     std::unique_ptr<surface::WindowPeer> MakeWindow(surface::Form& form) override;
     std::unique_ptr<surface::TimerPeer> MakeTimer(surface::Timer& timer) override;
-    surface::PixelSize ScreenPixels() const override { return screen_; }
+    surface::PixelSize ScreenPixels() const override;
+    surface::PixelSize FrameSize() const override { return frame_; }
     bool MayTakeFront() override { return active_; }
     void Quit() override { quit_ = true; }
     surface::TextPainter* Text() override { return &text_; }
 
+    // The screen in the back end's own pixels (a desktop's logical pixels, a page's CSS pixels).
     void SetScreen(int width, int height) { screen_ = {width, height}; }
-    // Device pixels to the logical one for pictures made from now on.
+    // Device pixels to each of the back end's own, for pictures made from now on.
     void SetDevicePixelRatio(double ratio) { ratio_ = ratio; }
+    // What a window manager's frame takes of each window (none unless set).
+    void SetFrame(int width, int height) { frame_ = {width, height}; }
+    // The program's scale on this screen, and device pixels to each logical pixel of the windows.
+    double Scale() const;
+    double PictureRatio() const { return ratio_ * Scale(); }
     // Another program is in front (false) or this one is the active application again (true).
     void SetActive(bool active) { active_ = active; }
     bool QuitCalled() const { return quit_; }
@@ -43,6 +50,8 @@ public:
     // The control of that accessible name in the shown window of that caption, or null: what a
     // user finds on the screen by its name.
     surface::Control* Find(const std::string& caption, const std::string& name) const;
+    // The controls of the shown window of this form, in the order they were made.
+    std::vector<surface::Control*> Controls(const surface::Form& form) const;
     // The accessible names of a form's controls in the tab order it was given.
     std::vector<std::string> TabOrder(const surface::Form& form) const;
 
@@ -56,6 +65,7 @@ private:
     const HeadlessWindow* windowOf(const surface::Form& form) const;
 
     surface::PixelSize screen_;
+    surface::PixelSize frame_;
     double ratio_ = 1;
     bool active_ = true;
     bool quit_ = false;

@@ -1,9 +1,11 @@
 // Makes the Qt peers, measures the screen, and decides with the X server who holds the focus.
 #include "qt/qt_backend.h"
 
+#include "qt/focus_outline.h"
 #include "qt/qt_text_painter.h"
 #include "qt/qt_timer.h"
 #include "qt/qt_window.h"
+#include "surface/screen_scale.h"
 
 #include <QApplication>
 #include <QFont>
@@ -17,6 +19,7 @@
 #include <cstdlib>
 #endif
 
+#include <algorithm>
 #include <optional>
 
 namespace qt {
@@ -39,6 +42,7 @@ QFont windowsFont()
 QtBackend::QtBackend() : text_(std::make_unique<QtTextPainter>())
 {
     QApplication::setFont(windowsFont());
+    InstallFocusOutline();
     QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged, qGuiApp, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive)
             wasActive_ = true;
@@ -62,9 +66,24 @@ std::unique_ptr<surface::TimerPeer> QtBackend::MakeTimer(surface::Timer& timer)
 
 surface::PixelSize QtBackend::ScreenPixels() const
 {
+    // The toolkit shows the program's scale already (ApplyProgramScale): its logical pixels are the program's.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize size = screen ? screen->size() : QSize(1024, 768);
-    return {size.width(), size.height()};
+    return surface::ProgramScreen({size.width(), size.height()}, 1);
+}
+
+surface::PixelSize QtBackend::FrameSize() const
+{
+    // The window manager frames every window alike; a window it has framed tells how much.
+    surface::PixelSize frame;
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible())
+            continue;
+        const QSize extra = window->frameGeometry().size() - window->geometry().size();
+        frame.width = std::max(frame.width, extra.width());
+        frame.height = std::max(frame.height, extra.height());
+    }
+    return frame;
 }
 
 void QtBackend::Quit()

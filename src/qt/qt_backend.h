@@ -13,6 +13,7 @@ public:
     std::unique_ptr<surface::WindowPeer> MakeWindow(surface::Form& form) override;
     std::unique_ptr<surface::TimerPeer> MakeTimer(surface::Timer& timer) override;
     surface::PixelSize ScreenPixels() const override;
+    surface::PixelSize FrameSize() const override;
     bool MayTakeFront() override;
     void Quit() override;
     surface::TextPainter* Text() override;

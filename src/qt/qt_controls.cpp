@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -128,8 +127,8 @@ private:
     QAbstractButton* button_;
 };
 
-// A scroll bar that a keyboard user can reach. The usual styles draw no focus on scroll bars, so
-// a focused one is framed in the highlight colour; its keys are the control's.
+// A scroll bar that a keyboard user can reach (the focus outline shows it has the focus); its keys
+// are the control's.
 class FocusScrollBar : public QScrollBar {
 public:
     FocusScrollBar(Qt::Orientation orientation, QWidget* parent, surface::ScrollBar& control)
@@ -152,16 +151,6 @@ protected:
             return;
         }
         event->accept();
-    }
-
-    void paintEvent(QPaintEvent* event) override
-    {
-        QScrollBar::paintEvent(event);
-        if (!hasFocus())
-            return;
-        QPainter painter(this);
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
-        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
 
 private:
@@ -201,7 +190,8 @@ private:
     QLabel* label() const { return static_cast<QLabel*>(widget()); }
 };
 
-// A multi-line text box wraps at its width and has no scroll bars; a single-line one is a line edit.
+// A multi-line text box wraps at its width, scrolling only while its text is taller than the box; a
+// single-line one is a line edit.
 class TextBox : public Widget<surface::TextBoxPeer> {
 public:
     TextBox(QWidget* window, surface::TextBox& control) : Widget(makeWidget(window, control.MultiLine()))
@@ -236,7 +226,7 @@ private:
             return new QLineEdit(window);
         auto* edit = new QPlainTextEdit(window);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         return edit;
     }

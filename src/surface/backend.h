@@ -111,8 +111,12 @@ public:
     // A new top-level window for the form; closing it by its frame calls Form::FrameClosed.
     virtual std::unique_ptr<WindowPeer> MakeWindow(Form& form) = 0;
     virtual std::unique_ptr<TimerPeer> MakeTimer(Timer& timer) = 0;
-    // The primary screen's size in logical pixels.
+    // The screen the windows are laid out on, in logical pixels: the primary screen at the
+    // program's scale (ProgramScreen), which the back end shows each logical pixel at.
     virtual PixelSize ScreenPixels() const = 0;
+    // What the frame round a window takes of its outer size, in logical pixels: the borders'
+    // width across, and the caption bar's and borders' height down.
+    virtual PixelSize FrameSize() const = 0;
     // Whether a window may come to the front now: only while this program is the active
     // application, so that a window shown on every tick never pops over another program.
     virtual bool MayTakeFront() = 0;

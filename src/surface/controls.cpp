@@ -13,10 +13,11 @@ void Control::Attach(std::unique_ptr<ControlPeer> peer)
     place();
 }
 
-PixelRect Control::Pixels() const
+PixelRect ToPixels(const TwipsRect& rect)
 {
-    return {ToPixels(geometry_.left), ToPixels(geometry_.top), std::max(0, ToPixels(geometry_.width)),
-            std::max(0, ToPixels(geometry_.height))};
+    const int left = ToPixels(rect.left), top = ToPixels(rect.top);
+    return {left, top, std::max(0, ToPixels(static_cast<double>(rect.left) + rect.width) - left),
+            std::max(0, ToPixels(static_cast<double>(rect.top) + rect.height) - top)};
 }
 
 void Control::place()

@@ -19,6 +19,10 @@ struct TwipsRect {
     float left, top, width, height;
 };
 
+// The logical pixels a rectangle in twips covers: its edges rounded, so that rectangles that meet
+// in twips meet in pixels too and never overlap by a rounding; never negative in size.
+PixelRect ToPixels(const TwipsRect& rect);
+
 class Control {
 public:
     virtual ~Control() = default;
@@ -33,8 +37,8 @@ public:
     void SetTop(float twips) { set(&TwipsRect::top, twips); }
     void SetWidth(float twips) { set(&TwipsRect::width, twips); }
     void SetHeight(float twips) { set(&TwipsRect::height, twips); }
-    // Where the control stands in logical pixels, rounded from its twips; never negative in size.
-    PixelRect Pixels() const;
+    // Where the control stands in logical pixels (ToPixels).
+    PixelRect Pixels() const { return ToPixels(geometry_); }
 
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
@@ -163,7 +167,8 @@ public:
     Label(WindowPeer& window, const std::string& caption, TwipsRect design);
 };
 
-// A multi-line text box wraps at its width and has no scroll bars; a single-line one scrolls.
+// A multi-line text box wraps at its width, with a scroll bar only while its text is taller than
+// the box (which the layouts avoid but on the smallest screens); a single-line one scrolls.
 class TextBox : public Control {
 public:
     TextBox(WindowPeer& window, const std::string& text, TwipsRect design, bool multiLine);

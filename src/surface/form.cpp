@@ -3,6 +3,7 @@
 
 #include "canvas/twips.h"
 #include "surface/application.h"
+#include "surface/controls.h"
 #include "surface/screen.h"
 
 #include <set>
@@ -93,6 +94,16 @@ void Form::set(float Form::*field, float twips)
     place();
 }
 
+float Form::ClientWidth()
+{
+    return Width() - static_cast<float>(TheBackend().FrameSize().width * kTwipsPerPixel);
+}
+
+float Form::ClientHeight()
+{
+    return Height() - static_cast<float>(TheBackend().FrameSize().height * kTwipsPerPixel);
+}
+
 void Form::CoverScreen()
 {
     SetTop(0);
@@ -104,7 +115,7 @@ void Form::CoverScreen()
 void Form::place()
 {
     if (window_)
-        window_->SetOuterGeometry({ToPixels(left_), ToPixels(top_), ToPixels(width_), ToPixels(height_)});
+        window_->SetOuterGeometry(ToPixels(TwipsRect{left_, top_, width_, height_}));
 }
 
 void Form::Show()

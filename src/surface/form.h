@@ -31,6 +31,10 @@ public:
     void SetWidth(float twips) { set(&Form::width_, twips); }
     void SetHeight(float twips) { set(&Form::height_, twips); }
 
+    // The room inside the window's frame, in twips: where its controls can be seen.
+    float ClientWidth();
+    float ClientHeight();
+
     // Puts the window at the screen's top left and makes it as large as the screen, frame included.
     void CoverScreen();
 

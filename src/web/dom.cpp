@@ -56,6 +56,9 @@ EM_JS(void, jsDrawText, (void* store, int w, int h, double ratio, int x, int y, 
 EM_JS(int, jsScreenWidth, (), { return SorvelPage.screenWidth(); });
 EM_JS(int, jsScreenHeight, (), { return SorvelPage.screenHeight(); });
 EM_JS(double, jsDevicePixelRatio, (), { return SorvelPage.devicePixelRatio(); });
+EM_JS(void, jsAppearance, (double scale, int height, int caption, int focusWidth, int focusColour), {
+    SorvelPage.appearance(scale, height, caption, focusWidth, focusColour);
+});
 EM_JS(int, jsDecimalSeparator, (), { return SorvelPage.decimalSeparator().codePointAt(0); });
 EM_JS(void, jsAlert, (const char* text), { SorvelPage.alert(UTF8ToString(text)); });
 EM_JS(void, jsEnd, (), { SorvelPage.end(); });
@@ -196,6 +199,11 @@ int ScreenHeight()
 double DevicePixelRatio()
 {
     return jsDevicePixelRatio();
+}
+
+void Appearance(double scale, int screenHeight, int captionBar, int focusWidth, int focusColour)
+{
+    jsAppearance(scale, screenHeight, captionBar, focusWidth, focusColour);
 }
 
 std::string DecimalSeparator()

@@ -39,6 +39,10 @@ void DrawText(std::uint32_t* store, int storeWidth, int storeHeight, double rati
 
 int ScreenWidth();
 int ScreenHeight();
+// What the page shows the windows by: each logical pixel as `scale` CSS pixels, a screen of this
+// many logical pixels high (it scrolls where the viewport is shorter), the windows' caption bar,
+// and the focus outline's width and colour (0xRRGGBB).
+void Appearance(double scale, int screenHeight, int captionBar, int focusWidth, int focusColour);
 double DevicePixelRatio();
 std::string DecimalSeparator();
 void Alert(const std::string& text);

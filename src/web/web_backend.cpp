@@ -2,7 +2,9 @@
 #include "web/web_backend.h"
 
 #include "surface/controls.h"
+#include "surface/focus_outline.h"
 #include "surface/form.h"
+#include "surface/screen_scale.h"
 #include "surface/timer.h"
 #include "web/dom.h"
 #include "web/frame_pacer.h"
@@ -132,7 +134,7 @@ public:
         TheWebBackend().AddPicture(this);
     }
     ~WebPicture() override { TheWebBackend().RemovePicture(this); }
-    double DevicePixelRatio() const override { return dom::DevicePixelRatio(); }
+    double DevicePixelRatio() const override { return TheWebBackend().PictureRatio(); }
     void Update() override { dirty_ = true; }
 
     void RatioChanged() { picture_.DevicePixelRatioChanged(); }
@@ -274,9 +276,25 @@ WebBackend& TheWebBackend()
     return *theBackend;
 }
 
-WebBackend::WebBackend() : text_(std::make_unique<PageTextPainter>()), ratio_(dom::DevicePixelRatio())
+namespace {
+// The caption bar the page draws at the top of each window, inside its outer size.
+constexpr int kCaptionBar = 24;
+}  // namespace
+
+WebBackend::WebBackend() : text_(std::make_unique<PageTextPainter>())
 {
     theBackend = this;
+    measure();
+}
+
+void WebBackend::measure()
+{
+    viewport_ = {dom::ScreenWidth(), dom::ScreenHeight()};
+    ratio_ = dom::DevicePixelRatio();
+    scale_ = surface::ProgramScale(viewport_);
+    const surface::Rgb focus = surface::kFocusOutlineColour;
+    dom::Appearance(scale_, ScreenPixels().height, kCaptionBar, surface::kFocusOutlineWidth,
+                    (focus.r << 16) | (focus.g << 8) | focus.b);
 }
 
 WebBackend::~WebBackend()
@@ -296,7 +314,12 @@ std::unique_ptr<surface::TimerPeer> WebBackend::MakeTimer(surface::Timer& timer)
 
 surface::PixelSize WebBackend::ScreenPixels() const
 {
-    return {dom::ScreenWidth(), dom::ScreenHeight()};
+    return surface::ProgramScreen(viewport_, scale_);
+}
+
+surface::PixelSize WebBackend::FrameSize() const
+{
+    return {0, kCaptionBar};
 }
 
 void WebBackend::Quit()
@@ -374,12 +397,11 @@ void WebBackend::Close(int windowId)
 
 void WebBackend::Resize()
 {
-    const double ratio = dom::DevicePixelRatio();
-    if (ratio != ratio_) {
-        ratio_ = ratio;
+    const double pictureRatio = PictureRatio();
+    measure();
+    if (PictureRatio() != pictureRatio)
         for (WebPicture* picture : std::vector<WebPicture*>(pictures_.begin(), pictures_.end()))
             picture->RatioChanged();
-    }
     // A shown window is laid out again, as a new screen would lay it out.
     std::vector<surface::Form*> shown;
     for (const auto& [id, window] : windows_)

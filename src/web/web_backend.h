@@ -35,6 +35,7 @@ public:
     std::unique_ptr<surface::WindowPeer> MakeWindow(surface::Form& form) override;
     std::unique_ptr<surface::TimerPeer> MakeTimer(surface::Timer& timer) override;
     surface::PixelSize ScreenPixels() const override;
+    surface::PixelSize FrameSize() const override;
     bool MayTakeFront() override { return true; }  // the page is this program's alone
     void Quit() override;
     surface::TextPainter* Text() override;
@@ -47,6 +48,9 @@ public:
     void Close(int windowId);
     void Resize();
     void Frame(double nowMs);
+
+    // Device pixels to each logical pixel of the windows: the page's ratio times the program's scale.
+    double PictureRatio() const { return ratio_ * scale_; }
 
     // Registration of the peers, by the ids their elements carry.
     int Register(Forwarder* forwarder);
@@ -63,8 +67,13 @@ private:
     std::map<int, WebWindow*> windows_;
     std::set<WebPicture*> pictures_;
     std::vector<WebTimer*> timers_;
+    // Measures the viewport, chooses the program's scale for it and hands the page what it shows by.
+    void measure();
+
     std::unique_ptr<surface::TextPainter> text_;
-    double ratio_;
+    surface::PixelSize viewport_;
+    double scale_ = 1;
+    double ratio_ = 1;
     bool ended_ = false;
 };
 

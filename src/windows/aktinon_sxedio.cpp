@@ -3,10 +3,13 @@
 
 #include "canvas/format.h"
 #include "canvas/int.h"
+#include "canvas/twips.h"
 #include "model/linear/linear_fronts.h"
 #include "model/linear/linear_ray_field.h"
 #include "model/shared/module_values.h"
 #include "windows/navigation.h"
+
+#include <algorithm>
 
 namespace linear {
 
@@ -20,6 +23,7 @@ constexpr std::int16_t kK = 8;      // |k|: the speed changes from 200 to 1800 a
 constexpr double kFrontSpacing = sorvel_kampyles::kLinearFrontSpacing;
 constexpr double kSetUpFronts = 0.24;  // the still picture shows the fronts of 0 to 0.24 s
 constexpr double kSingleRayFronts = 0.5;
+constexpr surface::TwipsRect kVScroll1{9960, 5040, 375, 2775};  // the start-angle bar as designed
 
 // The 13 fronts of 0 to 0.24 s, black then near-black, as the set-up and "SHOW ONLY WAVE FRONTS" draw them.
 void drawStillFronts(surface::Canvas& eikona, double v0, double k)
@@ -55,9 +59,8 @@ void aktinon_sxedio::MakeControls(surface::WindowPeer& window, Controls& c)
     c.Command4 = std::make_unique<surface::CommandButton>(window, "STOP TIMER", TwipsRect{7560, 5760, 1935, 615});
     c.Command5 = std::make_unique<surface::CommandButton>(window, "SINGLE RAY", TwipsRect{7560, 6960, 1695, 735});
     c.Command6 = std::make_unique<surface::CommandButton>(window, "START AGAIN", TwipsRect{7560, 6360, 2055, 615});
-    c.VScroll1 =
-        std::make_unique<surface::ScrollBar>(window, surface::Orientation::Vertical, TwipsRect{9960, 5040, 375, 2775},
-                                             surface::ScrollRange{-900, 900, 1, 50, 0});
+    c.VScroll1 = std::make_unique<surface::ScrollBar>(window, surface::Orientation::Vertical, kVScroll1,
+                                                      surface::ScrollRange{-900, 900, 1, 50, 0});
     c.Label1 = std::make_unique<surface::Label>(window, "Label1", TwipsRect{9960, 4320, 1335, 735});
     c.Timer1 = std::make_unique<surface::Timer>(1, true, [this] { Timer1_Timer(); });
     c.eikona->SetAccessibleName("rays and wavefronts of the linear medium");
@@ -208,14 +211,30 @@ void aktinon_sxedio::VScroll1_Change()
     sorvel_kampyles::DrawLinearSingleRay(eikona, c.VScroll1->Value() / 10.0, SPEED_V0, SPEED_K);
 }
 
-// The picture a square as tall as the window, and the first column beside it.
+// How far the controls reach to the right of the picture, at the sizes they keep: the first column
+// (the options, Check1 and the time bar), and the second, which starts Check1.Top further right,
+// with the buttons as wide as "END", the start-angle bar beside "SINGLE RAY" and its label.
+float aktinon_sxedio::columnReach()
+{
+    Controls& c = controls();
+    const float second = c.Option2->Height() + c.Option1->Height();
+    const float buttons = std::max({c.Check2->Width(), c.Command1->Width(), c.Command2->Width(),
+                                    c.Command2->Width() + c.VScroll1->Width(), c.Label1->Width()});
+    return std::max({c.Option1->Width(), c.Option2->Width(), c.Check1->Width(), c.XRONOS->Width(), second + buttons});
+}
+
+// The picture a square as tall as the window, and the first column beside it. Where the screen is
+// too narrow for that (a screen held upright), the picture is the largest square of whole pixels
+// that leaves the column whole inside the window.
 void aktinon_sxedio::layOutFirstColumn()
 {
     CoverScreen();
     Controls& c = controls();
+    const float room = ClientWidth() - columnReach();
+    const float side = Height() <= room ? Height() : surface::WholePixels(room);
     c.eikona->SetLeft(0);
     c.eikona->SetTop(0);
-    c.eikona->SetHeight(Height());
+    c.eikona->SetHeight(side);
     c.eikona->SetWidth(c.eikona->Height());
     c.Option1->SetTop(0);
     c.Option1->SetLeft(c.eikona->Width());
@@ -248,6 +267,8 @@ void aktinon_sxedio::layOutButtons()
     c.Command5->PlaceUnder(*c.Command6);
     c.VScroll1->SetLeft(c.Command5->Width() + c.Command5->Left());
     c.VScroll1->SetTop(c.Command5->Top());
+    // On a short screen the bar gives up the height its label would need below the window's edge.
+    c.VScroll1->SetHeight(std::min(kVScroll1.height, ClientHeight() - c.Label1->Height() - c.VScroll1->Top()));
     c.Label1->SetLeft(c.Command5->Left());
     c.Label1->SetTop(c.VScroll1->Height() + c.VScroll1->Top());
     c.Label1->SetCaption("ANGLE OF A SINGLE RAY");

@@ -63,6 +63,7 @@ private:
     void optionClick();
     void setMediumFromOption();
     // The two halves of the layout; ShowLinearCase shows the window between them.
+    float columnReach();
     void layOutFirstColumn();
     void layOutButtons();
 

@@ -20,6 +20,9 @@ public:
     // Stretches the window over the screen, restores the text at 15 points and shows it.
     void Fill();
 
+    // Over the screen, with the formulas and the text inside the window's edges.
+    void LayOut() override;
+
 protected:
     void MakeControls(surface::WindowPeer& window, Controls& c) override;
 

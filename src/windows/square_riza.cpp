@@ -2,12 +2,14 @@
 #include "windows/square_riza.h"
 
 #include "canvas/format.h"
+#include "canvas/twips.h"
 #include "model/shared/module_values.h"
 #include "model/square_root/square_root_fronts.h"
 #include "model/square_root/square_root_ray_field.h"
 #include "windows/formula_images.h"
 #include "windows/navigation.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace square_root {
@@ -20,6 +22,11 @@ namespace {
 constexpr double kFrontSpacing = sorvel_kampyles::kSquareRootFrontSpacing;
 constexpr double kLastStillFront = 6;  // "WAVE FRONTS" draws the fronts of 0 to 6
 constexpr double kTicksPerUnit = 50;   // one tick of the 1 ms timer advances 1/50 time unit
+// The column of buttons under the time bar: seven controls, each a twelfth of the picture's side
+// tall and a quarter of it wide.
+constexpr float kColumnRows = 7;
+constexpr float kRowsPerSide = 12;
+constexpr float kSidesPerColumnWidth = 4;
 
 }  // namespace
 
@@ -132,23 +139,41 @@ void SQUARE_RIZA::XRONOS_Change()
     sorvel_kampyles::ShowSquareRootCase();
 }
 
+// The picture's side: as tall as the window, unless the controls beside it would then pass the
+// window's right edge (the column a quarter of the side wide, the A bar with its box and the
+// formula beside the time bar) or, on a short screen, its bottom edge (the time bar and seven rows
+// of a twelfth of the side). Then it is the largest square that leaves them whole, of a side of
+// whole twelves of pixels, so that every row of the column has the same whole height.
+float SQUARE_RIZA::pictureSide()
+{
+    Controls& c = controls();
+    const float reach = c.XRONOS->Width() + std::max(c.HScroll1->Width() + c.Text1->Width(), c.Picture1->Width());
+    const float width = ClientWidth();
+    const float room = std::min({width - reach, width * kSidesPerColumnWidth / (kSidesPerColumnWidth + 1),
+                                 (ClientHeight() - c.XRONOS->Height()) * kRowsPerSide / kColumnRows});
+    if (Height() <= room)
+        return Height();
+    return surface::WholePixels(room / kRowsPerSide) * kRowsPerSide;
+}
+
 void SQUARE_RIZA::LayOut()
 {
     CoverScreen();
     Controls& c = controls();
+    const float side = pictureSide();
     c.SOURA1->SetLeft(0);
     c.SOURA1->SetTop(0);
-    c.SOURA1->SetHeight(Height());
+    c.SOURA1->SetHeight(side);
     c.SOURA1->SetWidth(c.SOURA1->Height());
     c.XRONOS->SetTop(c.SOURA1->Top());
     c.XRONOS->SetLeft(c.SOURA1->Width());
-    c.Command1->SetHeight(c.SOURA1->Height() / 12);
+    c.Command1->SetHeight(c.SOURA1->Height() / kRowsPerSide);
     using Column = std::initializer_list<surface::Control*>;
     for (surface::Control* button : Column{c.Command2.get(), c.Command3.get(), c.Command4.get(), c.Command5.get()})
         button->SetHeight(c.Command1->Height());
     for (surface::Control* control : Column{c.Command1.get(), c.Command2.get(), c.Command3.get(), c.Command4.get(),
                                             c.Command5.get(), c.starttimer.get(), c.CONTINUETIME.get()})
-        control->SetWidth(c.SOURA1->Width() / 4);
+        control->SetWidth(c.SOURA1->Width() / kSidesPerColumnWidth);
     c.starttimer->SetHeight(c.Command1->Height());
     c.CONTINUETIME->SetHeight(c.Command1->Height());
     // The column below XRONOS, each control directly under the one before (they are all as tall).

@@ -55,6 +55,7 @@ protected:
 private:
     friend FormOf;
     SQUARE_RIZA();
+    float pictureSide();
 
     // The wavefront train of SOURA1, moved by the timer and by the time bar.
     sorvel_kampyles::SquareRootTrain train_;

@@ -24,24 +24,24 @@ protected:
 
 TEST_P(Program, IntroductionAndTheory)
 {
-    const QRect linearImage(kLinearImage.at(0, 0), kLinearImage.at(1, 1));
-    const QRect squareRootImage(kSquareRootImage.at(0, 0), kSquareRootImage.at(1, 1));
+    const QRect linearImage = seen(kLinearImage);
+    const QRect squareRootImage = seen(kSquareRootImage);
     // The formula images hold near-black glyphs at their design places.
     const QImage intro = shotWhen([&](const QImage& image) {
         return need(count(image, linearImage, isBlack) > 20, "the linear formula") +
                need(count(image, squareRootImage, isBlack) > 20, "the square-root formula");
     });
-    ASSERT_EQ(intro.size(), screen());
+    ASSERT_EQ(intro.size(), screen() * scale());
     // The whole screen is the window: no bare (black) root window shows anywhere.
-    for (const QPoint corner : {QPoint(1, 1), QPoint(screen().width() - 2, 1), QPoint(1, screen().height() - 2),
-                                QPoint(screen().width() - 2, screen().height() - 2)})
+    const int right = intro.width() - 2, bottom = intro.height() - 2;
+    for (const QPoint corner : {QPoint(1, 1), QPoint(right, 1), QPoint(1, bottom), QPoint(right, bottom)})
         EXPECT_FALSE(isBlack(intro.pixel(corner)));
     // Clicking the formula images does nothing: once END shows the focus that the Tab pressed
     // after them gave it, they look as before and no window has opened.
     click(kLinearImage.at());
     click(kSquareRootImage.at());
     x().Keys("Tab");
-    const QRect endButton(kEnd.at(0, 0), kEnd.at(1, 1));
+    const QRect endButton = seen(kEnd);
     const QImage clicked = shotWhen(
         [&](const QImage& image) { return need(image.copy(endButton) != intro.copy(endButton), "the focus on END"); });
     EXPECT_EQ(clicked.copy(linearImage), intro.copy(linearImage));
@@ -51,14 +51,13 @@ TEST_P(Program, IntroductionAndTheory)
     click(kExplanations.at());
     ASSERT_TRUE(x().WaitForWindow("THEORY"));
     const Place text{720, 840, 12135, 7935};
-    const QRect textArea(text.at(0.01, 0.01), text.at(0.99, 0.99));
+    const QRect textArea = seen(text, 0.01, 0.01, 0.99, 0.99);
     const Place theoryImage{13080, 1920, 2175, 615};
     const QImage theory = shotWhen([&](const QImage& image) {
         return need(count(image, textArea, isBlack) > 500, "the theory text") +
-               need(count(image, QRect(theoryImage.at(0, 0), theoryImage.at(0.5, 1)), isBlack) > 10,
-                    "the formula beside the theory");
+               need(count(image, seen(theoryImage, 0, 0, 0.5, 1), isBlack) > 10, "the formula beside the theory");
     });
-    EXPECT_EQ(count(intro, QRect(text.at(0.45, 0.35), text.at(0.95, 0.6)), isBlack), 0);  // bare there before
+    EXPECT_EQ(count(intro, seen(text, 0.45, 0.35, 0.95, 0.6), isBlack), 0);  // bare there before
 
     // A student types into the text; "EXPLANATIONS" brings the fixed text back.
     click(text.at(0.5, 0.9));
@@ -80,7 +79,7 @@ TEST_P(Program, IntroductionAndTheory)
 
     x().Raise("INTRODUCTION");
     shotWhen([&](const QImage& image) { return need(introductionInFront(image), "the introduction in front"); });
-    x().Click(kEnd.at().x(), kEnd.at().y());
+    click(kEnd.at());
     EXPECT_EQ(x().WaitForExit(), 0);
 }
 
@@ -136,8 +135,8 @@ TEST_P(Program, LinearCase)
     // "SINGLE RAY" shows the start-angle bar; one page down is 5° above the horizontal.
     const QImage beforeSingle = shot();
     click(single.at());
-    const QRect angleBar(angle.at(0.1, 0.1), angle.at(0.9, 0.9));
-    const QRect labelArea(label.at(0, 0), label.at(1, 1));
+    const QRect angleBar = seen(angle, 0.1, 0.1, 0.9, 0.9);
+    const QRect labelArea = seen(label);
     const QImage withBar = shotWhen([&](const QImage& image) {
         return need(image.copy(angleBar) != beforeSingle.copy(angleBar), "the start-angle bar") +
                need(count(image, labelArea, isInk) > 10, "its label");
@@ -182,7 +181,7 @@ TEST_P(Program, LinearCase)
     shotWhen([&](const QImage& image) { return need(introductionInFront(image), "the introduction in front"); });
     click(kStart.at());
     shotWhen([&](const QImage& image) { return need(!introductionInFront(image), "the linear case in front"); });
-    x().Click(end.at().x(), end.at().y());
+    click(end.at());
     EXPECT_EQ(x().WaitForExit(), 0);
 }
 
@@ -207,7 +206,7 @@ TEST_P(Program, SquareRootCase)
     click(off.at());
 
     // One step right on the A bar: the field is cleared and drawn for A = 1020, and A shows it.
-    const QRect aTextArea(aText.at(0, 0), aText.at(1, 1));
+    const QRect aTextArea = seen(aText);
     const QImage beforeA = shot();
     click(aBar.at(0.97));
     const QImage redrawn = shotWhen([&](const QImage& image) {
@@ -265,7 +264,7 @@ TEST_P(Program, SquareRootCase)
     shotWhen([&](const QImage& image) {
         return need(!introductionInFront(image), "the square-root case in front") + squareRootFieldMisses(image, 1020);
     });
-    x().Click(end.at().x(), end.at().y());
+    click(end.at());
     EXPECT_EQ(x().WaitForExit(), 0);
 }
 

@@ -1,6 +1,8 @@
 // The fixture that starts the real program in its own X server and checks what it shows.
 #include "program_fixture.h"
 
+#include "surface/screen_scale.h"
+
 #include <chrono>
 #include <cmath>
 #include <sstream>
@@ -79,8 +81,13 @@ TrainClock SquareRootClock(double A)
 
 void ProgramFixture::Start(QSize logical, double scale, bool windowManager)
 {
-    logical_ = logical;
-    scale_ = scale;
+    // The program grows its windows to fill a large screen by a scale of its own, on top of the
+    // one asked for, and lays them out on the screen that leaves.
+    const surface::PixelSize desktop{logical.width(), logical.height()};
+    const double grown = surface::ProgramScale(desktop);
+    const surface::PixelSize laidOut = surface::ProgramScreen(desktop, grown);
+    logical_ = QSize(laidOut.width, laidOut.height);
+    scale_ = scale * grown;
     x_ = std::make_unique<XSession>(static_cast<int>(std::lround(logical.width() * scale)),
                                     static_cast<int>(std::lround(logical.height() * scale)), windowManager);
     x().StartProgram(SORVEL_BINARY, scale);
@@ -105,6 +112,14 @@ QRect ProgramFixture::picture() const
 {
     const int side = static_cast<int>(std::lround(screen().height() * scale()));
     return QRect(client_, QSize(side, side)).intersected(QRect(QPoint(0, 0), screen() * scale()));
+}
+
+QRect ProgramFixture::seen(const Place& place, double fx0, double fy0, double fx1, double fy1) const
+{
+    const auto device = [&](QPoint p) {
+        return client_ + QPoint(static_cast<int>(p.x() * scale()), static_cast<int>(p.y() * scale()));
+    };
+    return QRect(device(place.at(fx0, fy0)), device(place.at(fx1, fy1)));
 }
 
 void ProgramFixture::click(QPoint p)

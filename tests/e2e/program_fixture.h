@@ -67,6 +67,8 @@ protected:
     // program with QT_SCALE_FACTOR at that scale; returns once the introduction is up.
     void Start(QSize logical, double scale = 1, bool windowManager = false);
 
+    // The screen the program lays its windows out on, in its logical pixels, and device pixels to
+    // each of them: the scale asked for times the program's own for the screen.
     QSize screen() const { return logical_; }
     double scale() const { return scale_; }
     XSession& x() { return *x_; }
@@ -80,6 +82,8 @@ protected:
     // Clicks a point given in logical pixels of the window's client area; what it causes is for
     // the caller to wait for.
     void click(QPoint p);
+    // Where a control shows on a screenshot: the part of its place between these fractions.
+    QRect seen(const Place& place, double fx0 = 0, double fy0 = 0, double fx1 = 1, double fy1 = 1) const;
     QImage shot() { return x().Screenshot(); }
     // Screenshots until one lacks nothing of what `misses` looks for, and returns it; if none
     // does within the patience, each miss of the last one is a failure.

@@ -320,9 +320,11 @@ private:
         add(
             "screen", 1, [] { return true; },
             [this](std::string& detail) {
-                static const surface::PixelSize screens[] = {
-                    {640, 480}, {1024, 768}, {1920, 1080}, {3840, 2160}, {768, 1024}};
-                const surface::PixelSize screen = screens[std::uniform_int_distribution<int>(0, 4)(random_)];
+                // Monitors, projectors, tablets held upright and zoomed browsers.
+                static const surface::PixelSize screens[] = {{640, 480},   {800, 600},   {1024, 768},
+                                                             {1280, 1024}, {1920, 1080}, {3840, 2160},
+                                                             {768, 1024},  {1080, 1920}, {683, 384}};
+                const surface::PixelSize screen = screens[std::uniform_int_distribution<int>(0, 8)(random_)];
                 detail = " " + std::to_string(screen.width) + "x" + std::to_string(screen.height);
                 headless::Headless().SetScreen(screen.width, screen.height);
             });

@@ -1,4 +1,5 @@
 // Runs the Qt back end's tests offscreen: every test starts from freshly created forms and widgets.
+#include "qt/program_scale.h"
 #include "qt/qt_backend.h"
 #include "surface/form.h"
 
@@ -27,7 +28,9 @@ class FreshRun : public ::testing::EmptyTestEventListener {
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qt::ApplyProgramScale(argc, argv);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new FreshRun);

@@ -78,7 +78,9 @@ function cutTexts(page, caption) {
     controls.forEach((element, i) => {
       if (element.tagName === "INPUT" && element.type !== "text") return;  // a slider has no text
       if (element.tagName === "INPUT" || element.tagName === "TEXTAREA") {
-        if (element.scrollWidth > element.clientWidth || element.scrollHeight > element.clientHeight)
+        // The theory's text scrolls in its box where even a box as tall as the window is too short.
+        const reachable = element.tagName === "TEXTAREA" && element.offsetTop + element.offsetHeight >= client.clientHeight - 1;
+        if (element.scrollWidth > element.clientWidth || (element.scrollHeight > element.clientHeight && !reachable))
           cut.push(`"${element.value}" does not fit its box`);
         return;
       }
@@ -98,21 +100,60 @@ function cutTexts(page, caption) {
   });
 }
 
-for (const [width, height, scale] of [[1024, 768, 1], [1280, 800, 1], [1920, 1080, 1], [1024, 768, 1.5], [1024, 768, 2]])
-  test(`every caption and text shows whole at ${width} x ${height}, scale ${scale}`, async () => {
+// What of a window's controls is out of reach: past the page's edges (it may scroll down, never
+// sideways), or overlapping another control. The picture is as tall as the whole window, caption
+// bar included, and its lowest strip is not seen, as designed; the formulas of the introduction and of the theory overlap,
+// by a pixel, each other and the boxes of the option buttons beside them, as they were designed.
+function misplaced(page, caption) {
+  return page.locator(`section.window[aria-label="${caption}"] .client`).evaluate((client) => {
+    const faults = [];
+    const page = document.documentElement;
+    if (page.scrollWidth > page.clientWidth) faults.push(`the page scrolls sideways by ${page.scrollWidth - page.clientWidth}`);
+    const controls = Array.from(client.children).filter((e) => e.getClientRects().length > 0);
+    const name = (e) => (e.querySelector("input") || e).getAttribute("aria-label") || e.textContent;
+    const boxes = controls.map((e) => {
+      const r = e.getBoundingClientRect();
+      return { name: name(e), left: r.left + scrollX, right: r.right + scrollX, top: r.top + scrollY,
+        bottom: r.bottom + scrollY, picture: e.tagName === "CANVAS" && !e.classList.contains("bordered"),
+        formula: e.tagName === "CANVAS" && e.classList.contains("bordered") };
+    });
+    const clientBottom = client.getBoundingClientRect().bottom + scrollY;
+    boxes.forEach((a, i) => {
+      if (a.left < -0.5 || a.top < -0.5 || a.right > page.clientWidth + 0.5 ||
+          (!a.picture && a.bottom > Math.min(clientBottom, page.scrollHeight) + 0.5))
+        faults.push(`${a.name} is out of reach`);
+      for (const b of boxes.slice(i + 1)) {
+        const overlap = Math.min(a.right, b.right) - Math.max(a.left, b.left) > 0.5 &&
+          Math.min(a.bottom, b.bottom) - Math.max(a.top, b.top) > 0.5;
+        if (overlap && !a.formula && !b.formula) faults.push(`${a.name} overlaps ${b.name}`);
+      }
+    });
+    return faults;
+  });
+}
+
+// Classroom screens: a monitor, a projector, tablets held upright, and browsers zoomed to 150 % and
+// 200 % (1366 × 768 and 1920 × 1080 so zoomed leave these CSS pixels at these ratios).
+for (const [width, height, scale] of [[1024, 768, 1], [1280, 800, 1], [1920, 1080, 1], [1024, 768, 1.5],
+  [1024, 768, 2], [768, 1024, 2], [800, 1280, 1.5], [911, 512, 1.5], [683, 384, 2], [1280, 720, 1.5], [960, 540, 2]])
+  test(`every caption and text shows whole, and every control within reach, at ${width} x ${height}, scale ${scale}`, async () => {
     const browser = await launch();
     try {
       const { page, errors } = await openProgram(browser, { width, height, scale });
-      assert.deepEqual(await cutTexts(page, "INTRODUCTION"), []);
+      const whole = async (caption, why) => {
+        assert.deepEqual(await cutTexts(page, caption), [], why);
+        assert.deepEqual(await misplaced(page, caption), [], why);
+      };
+      await whole("INTRODUCTION");
       await clickAndWaitFront(page, control(page, "INTRODUCTION", "button", "EXPLANATIONS"), "THEORY");
-      assert.deepEqual(await cutTexts(page, "THEORY"), []);
+      await whole("THEORY");
       await clickAndWaitFront(page, control(page, "THEORY", "button", "Close THEORY"), "INTRODUCTION");
       await clickAndWaitFront(page, control(page, "INTRODUCTION", "radio", "V LINEAR WITH Y"), "SORVEL");
       await control(page, "SORVEL", "button", "SINGLE RAY").click();
       const angle = control(page, "SORVEL", "slider", "start angle of the single ray");
       await angle.focus();
       await page.keyboard.press("Home");  // "STARTING ANGLE =-90.0"
-      assert.deepEqual(await cutTexts(page, "SORVEL"), []);
+      await whole("SORVEL");
       await clickAndWaitFront(page, control(page, "SORVEL", "button", "BACK TO INTRODUTION"), "INTRODUCTION");
       await clickAndWaitFront(page, control(page, "INTRODUCTION", "radio", "V AS SQUARE ROOT"), "CASE OF SQUARE ROOT");
       await control(page, "CASE OF SQUARE ROOT", "button", "TIME OFF").click();
@@ -120,7 +161,7 @@ for (const [width, height, scale] of [[1024, 768, 1], [1280, 800, 1], [1920, 108
       for (const key of ["Home", "End"]) {
         await A.focus();
         await page.keyboard.press(key);
-        assert.deepEqual(await cutTexts(page, "CASE OF SQUARE ROOT"), [], key);
+        await whole("CASE OF SQUARE ROOT", key);
       }
       assert.deepEqual(errors, []);
     } finally {

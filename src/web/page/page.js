@@ -7,6 +7,7 @@ var SorvelPage = (function () {
   var layers = [];           // window ids, back to front among the shown ones
   var ended = false;
   var screen = document.getElementById("screen");
+  var scale = 1;             // CSS pixels to each logical pixel of the windows, as the program chose
 
   function call(name) {
     if (ended) return 0;
@@ -24,11 +25,13 @@ var SorvelPage = (function () {
     });
   }
 
+  // Each rectangle comes in the windows' logical pixels and is shown at the program's scale.
   function place(element, left, top, width, height) {
-    element.style.left = left + "px";
-    element.style.top = top + "px";
-    element.style.width = width + "px";
-    element.style.height = height + "px";
+    element.rect = [left, top, width, height];
+    element.style.left = left * scale + "px";
+    element.style.top = top * scale + "px";
+    element.style.width = width * scale + "px";
+    element.style.height = height * scale + "px";
   }
 
   // The keys a scroll bar takes, in the order of the C++ ScrollKey.
@@ -54,8 +57,9 @@ var SorvelPage = (function () {
       var length = vertical ? box.height : box.width;
       var at = vertical ? event.clientY - box.top : event.clientX - box.left;
       var span = Number(bar.max) - Number(bar.min);
-      var thumb = THUMB / 2 + (span > 0 ? (Number(bar.value) - Number(bar.min)) / span : 0) * (length - THUMB);
-      if (Math.abs(at - thumb) <= THUMB / 2) return;
+      var drawn = THUMB * scale;
+      var thumb = drawn / 2 + (span > 0 ? (Number(bar.value) - Number(bar.min)) / span : 0) * (length - drawn);
+      if (Math.abs(at - thumb) <= drawn / 2) return;
       event.preventDefault();
       bar.focus();
       call("web_key", id, SCROLL_KEYS.indexOf(at < thumb ? "PageUp" : "PageDown"));
@@ -110,6 +114,18 @@ var SorvelPage = (function () {
     screenWidth: function () { return document.documentElement.clientWidth; },
     screenHeight: function () { return document.documentElement.clientHeight; },
     devicePixelRatio: function () { return window.devicePixelRatio || 1; },
+
+    appearance: function (newScale, height, caption, focusWidth, focusColour) {
+      scale = newScale;
+      var style = document.documentElement.style;
+      style.setProperty("--s", String(scale));
+      style.setProperty("--caption", String(caption));
+      style.setProperty("--focus-width", String(focusWidth));
+      style.setProperty("--focus-colour", "#" + (focusColour | 0x1000000).toString(16).slice(1));
+      // A screen taller than the viewport scrolls, as pages do.
+      screen.style.height = height * scale + "px";
+      elements.forEach(function (element) { if (element.rect) place.apply(null, [element].concat(element.rect)); });
+    },
     decimalSeparator: function () { return (1.5).toLocaleString().charAt(1); },
 
     makeWindow: function (id, caption) {
@@ -204,7 +220,7 @@ var SorvelPage = (function () {
     checked: function (id, on) { elements.get(id).input.checked = on; },
     value: function (id, value) { elements.get(id).value = String(value); },
     text: function (id, text) { elements.get(id).value = text; },
-    fontSize: function (id, points) { elements.get(id).style.fontSize = points + "pt"; },
+    fontSize: function (id, points) { elements.get(id).style.fontSize = "calc(" + points + "pt * var(--s))"; },
     bordered: function (id) { elements.get(id).classList.add("bordered"); },
     remove: function (id) {
       var element = elements.get(id);
@@ -276,7 +292,16 @@ var SorvelPage = (function () {
         requestAnimationFrame(frame);
       }
       requestAnimationFrame(frame);
-      window.addEventListener("resize", function () { call("web_resize"); });
+      // The viewport changed size: a resize, a zoom, a turn of a tablet, or a scroll bar that came or
+      // went with the page's height.
+      var last = SorvelPage.screenWidth() + "x" + SorvelPage.screenHeight();
+      new ResizeObserver(function () {
+        var size = SorvelPage.screenWidth() + "x" + SorvelPage.screenHeight();
+        if (size !== last) {
+          last = size;
+          call("web_resize");
+        }
+      }).observe(document.documentElement);
       // Moved to a screen of another density, or zoomed: the pictures follow the new ratio.
       (function watchRatio() {
         var query = window.matchMedia("(resolution: " + (window.devicePixelRatio || 1) + "dppx)");
