@@ -1,4 +1,6 @@
-// Every control of every window clicked in the browser, at device scale factors 1, 1.5 and 2, with
+// Every control of every window clicked in the browser, at device scale factors 1, 1.5 and 2, on a
+// tablet held upright and on a projector (where the program grows its windows by a scale of its
+// own), with
 // the pictures checked on both halves against integrated rays; each step waits for what it causes.
 import { test } from "node:test";
 import assert from "node:assert/strict";
@@ -83,11 +85,18 @@ async function press(page, locator, key) {
   await page.keyboard.press(key);
 }
 
-for (const scale of [1, 1.5, 2]) {
-  test(`introduction, theory and the linear case at scale ${scale}`, async () => {
+// Device pixels to each logical pixel of the windows: the page's ratio times the program's scale.
+async function pictureRatio(page, deviceScale) {
+  return deviceScale * Number(await page.evaluate(() => getComputedStyle(document.documentElement).getPropertyValue("--s")));
+}
+
+for (const [width, height, deviceScale] of [[1024, 768, 1], [1024, 768, 1.5], [1024, 768, 2], [768, 1024, 2], [1920, 1080, 1]]) {
+  const screen = `${width} x ${height} at scale ${deviceScale}`;
+  test(`introduction, theory and the linear case, ${screen}`, async () => {
     const browser = await launch();
     try {
-      const { page, errors } = await openProgram(browser, { scale });
+      const { page, errors } = await openProgram(browser, { width, height, scale: deviceScale });
+      const scale = await pictureRatio(page, deviceScale);
       const intro = (role, name) => control(page, "INTRODUCTION", role, name);
       // The formula images take clicks without effect.
       await windowOf(page, "INTRODUCTION").getByRole("img", { name: "formula of the speed linear in y" }).click();
@@ -159,10 +168,11 @@ for (const scale of [1, 1.5, 2]) {
     }
   });
 
-  test(`the square-root case at scale ${scale}`, async () => {
+  test(`the square-root case, ${screen}`, async () => {
     const browser = await launch();
     try {
-      const { page, errors } = await openProgram(browser, { scale });
+      const { page, errors } = await openProgram(browser, { width, height, scale: deviceScale });
+      const scale = await pictureRatio(page, deviceScale);
       const square = (role, name) => control(page, "CASE OF SQUARE ROOT", role, name);
       await clickAndWaitFront(page, control(page, "INTRODUCTION", "button", "START"), "CASE OF SQUARE ROOT");
       assert.deepEqual(missingField(await picture(page, "CASE OF SQUARE ROOT", SQUARE), 1000, scale), []);

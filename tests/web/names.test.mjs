@@ -2,7 +2,7 @@
 // desktop gives them, and the pictures as images.
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { launch, openProgram, control, clickAndWaitFront } from "./support.mjs";
+import { launch, openProgram, control, clickAndWaitFront, waitFor, windowOf } from "./support.mjs";
 
 // Role and name of every node the browser exposes now (behind windows are inert and left out).
 // The browser folds runs of blanks in a name into one, as the accessible-name rules ask, so
@@ -163,6 +163,11 @@ for (const [width, height, scale] of [[1024, 768, 1], [1280, 800, 1], [1920, 108
         await page.keyboard.press(key);
         await whole("CASE OF SQUARE ROOT", key);
       }
+      // The screen turned a quarter (a tablet turned, a window resized): laid out again for it.
+      await page.setViewportSize({ width: height, height: width });
+      await waitFor("the layout of the turned screen", async () =>
+        (await misplaced(page, "CASE OF SQUARE ROOT")).length === 0 &&
+        Math.abs((await windowOf(page, "CASE OF SQUARE ROOT").boundingBox()).width - height) < 1);
       assert.deepEqual(errors, []);
     } finally {
       await browser.close();
