@@ -111,6 +111,9 @@ void MakeGroup(QWidget* window, const std::string& name, const std::vector<surfa
 {
     auto* group = new GroupBox(window);
     group->setAccessibleName(QString::fromStdString(name));
+    // Where its first button stood among the window's widgets, which is the order screen readers read.
+    if (!members.empty())
+        group->stackUnder(dynamic_cast<QtControl&>(*members.front()).widget());
     for (surface::ControlPeer* member : members)
         group->adopt(dynamic_cast<QtControl&>(*member).widget());
     group->show();
