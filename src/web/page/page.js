@@ -345,6 +345,11 @@ var SorvelPage = (function () {
     end: function () {
       ended = true;
       screen.replaceChildren();
+      // The note below is the one thing left to say.
+      ["sorvel-status", "sorvel-notes"].forEach(function (id) {
+        var element = document.getElementById(id);
+        if (element) element.remove();
+      });
       elements.clear();
       layers = [];
       var note = document.createElement("p");
