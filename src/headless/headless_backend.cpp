@@ -8,18 +8,20 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace headless {
 
 namespace {
 
 // What every peer remembers, and the control it belongs to.
-struct Remembered {
+struct Remembered : Told {
     virtual ~Remembered() = default;
     surface::Control* control = nullptr;
+    std::function<void()> focus;          // tells the back end that this peer took the focus
+    const Remembered* namedBy = nullptr;  // the label tied to it
     surface::PixelRect geometry;
     bool shown = true;
-    std::string name;
 };
 
 template <class Base>
@@ -29,6 +31,9 @@ public:
     void SetGeometry(const surface::PixelRect& rect) override { geometry = rect; }
     void SetVisible(bool visible) override { shown = visible; }
     void SetAccessibleName(const std::string& text) override { name = text; }
+    void SetDescription(const std::string& text) override { description = text; }
+    void TakeFocus() override { focus(); }
+    void SetLabelledBy(surface::ControlPeer& label) override { namedBy = &dynamic_cast<Remembered&>(label); }
 };
 
 class Caption : public Peer<surface::TogglePeer> {
@@ -42,6 +47,7 @@ class Bar : public Peer<surface::ScrollBarPeer> {
 public:
     using Peer::Peer;
     void SetValue(int) override {}
+    void SetValueText(const std::string& text) override { valueText = text; }
 };
 
 class Text : public Peer<surface::TextBoxPeer> {
@@ -86,6 +92,13 @@ public:
         for (surface::ControlPeer* peer : order)
             tabOrder.push_back(dynamic_cast<Remembered&>(*peer).name);
     }
+    void SetGroup(const std::string& name, const std::vector<surface::ControlPeer*>& members) override
+    {
+        std::string group = name + ":";
+        for (surface::ControlPeer* peer : members)
+            group += (group.back() == ':' ? " " : ", ") + dynamic_cast<Remembered&>(*peer).name;
+        groups.push_back(group);
+    }
 
     std::unique_ptr<surface::CaptionPeer> MakeButton(surface::CommandButton& c) override { return keep<Caption>(c); }
     std::unique_ptr<surface::TogglePeer> MakeOptionButton(surface::OptionButton& c) override
@@ -99,16 +112,16 @@ public:
     std::unique_ptr<surface::PicturePeer> MakePicture(surface::Picture& c) override
     {
         auto peer = std::make_unique<Picture>(c, backend_);
-        peers.push_back(peer.get());
+        remember(*peer);
         return peer;
     }
 
-    // The control of this window whose accessible name this is, or null.
-    surface::Control* find(const std::string& name) const
+    // The peer of this window whose accessible name this is, or null.
+    const Remembered* find(const std::string& name) const
     {
         for (const Remembered* peer : peers)
             if (peer->name == name)
-                return peer->control;
+                return peer;
         return nullptr;
     }
 
@@ -123,12 +136,18 @@ private:
     std::unique_ptr<Kind> keep(Control& control)
     {
         auto peer = std::make_unique<Kind>(control);
-        peers.push_back(peer.get());
+        remember(*peer);
         return peer;
+    }
+    void remember(Remembered& peer)
+    {
+        peers.push_back(&peer);
+        peer.focus = [this, &peer] { backend_.focused_ = form_.Caption() + ": " + peer.name; };
     }
 
 public:
     std::vector<std::string> tabOrder;
+    std::vector<std::string> groups;
 
 private:
     HeadlessBackend& backend_;
@@ -228,9 +247,32 @@ void HeadlessBackend::FireTimers()
 surface::Control* HeadlessBackend::Find(const std::string& caption, const std::string& name) const
 {
     for (const HeadlessWindow* window : windows_)
-        if (window->form().Caption() == caption)
-            return window->find(name);
+        if (window->form().Caption() == caption) {
+            const Remembered* peer = window->find(name);
+            return peer ? peer->control : nullptr;
+        }
     return nullptr;
+}
+
+std::optional<Told> HeadlessBackend::WhatWasTold(const std::string& caption, const std::string& name) const
+{
+    for (const HeadlessWindow* window : windows_)
+        if (window->form().Caption() == caption) {
+            const Remembered* peer = window->find(name);
+            if (!peer)
+                return std::nullopt;
+            Told told = *peer;
+            if (peer->namedBy)
+                told.labelledBy = peer->namedBy->name;  // the label's caption as it reads now
+            return told;
+        }
+    return std::nullopt;
+}
+
+std::vector<std::string> HeadlessBackend::Groups(const surface::Form& form) const
+{
+    const HeadlessWindow* window = windowOf(form);
+    return window ? window->groups : std::vector<std::string>{};
 }
 
 int HeadlessBackend::ArmedTimers() const

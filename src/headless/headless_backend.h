@@ -6,6 +6,7 @@
 #include "headless/block_text_painter.h"
 #include "surface/backend.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,14 @@ namespace headless {
 class HeadlessWindow;
 class HeadlessTimer;
 
+// What a control's peer was last told for a screen reader.
+struct Told {
+    std::string name;
+    std::string description;
+    std::string valueText;
+    std::string labelledBy;  // the caption of the label that names it on the screen
+};
+
 class HeadlessBackend : public surface::Backend {
 public:
     HeadlessBackend(int width = 1024, int height = 768) : screen_{width, height} {}
@@ -29,6 +38,7 @@ public:
     bool MayTakeFront() override { return active_; }
     void Quit() override { quit_ = true; }
     surface::TextPainter* Text() override { return &text_; }
+    void Announce(const std::string& sentence) override { announcements_.push_back(sentence); }
 
     // The screen in the back end's own pixels (a desktop's logical pixels, a page's CSS pixels).
     void SetScreen(int width, int height) { screen_ = {width, height}; }
@@ -55,6 +65,15 @@ public:
     // The accessible names of a form's controls in the tab order it was given.
     std::vector<std::string> TabOrder(const surface::Form& form) const;
 
+    // What the control of that name in the shown window of that caption was told, or nothing.
+    std::optional<Told> WhatWasTold(const std::string& caption, const std::string& name) const;
+    // "caption: name" of the control that took the focus last, or "" if none did.
+    const std::string& Focused() const { return focused_; }
+    // The named option groups of a form's window, each "name: member, member".
+    std::vector<std::string> Groups(const surface::Form& form) const;
+    // Every sentence announced in this run, in order.
+    const std::vector<std::string>& Announcements() const { return announcements_; }
+
     // What the toolkit's clock does when it is due: fires every armed timer once.
     void FireTimers();
     int ArmedTimers() const;
@@ -72,6 +91,8 @@ private:
     BlockTextPainter text_;
     std::vector<HeadlessWindow*> windows_;  // back to front among the shown ones
     std::vector<HeadlessTimer*> timers_;
+    std::string focused_;
+    std::vector<std::string> announcements_;
 };
 
 // The back end installed now, which must be a headless one.

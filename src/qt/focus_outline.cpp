@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
+#include <QFocusFrame>
 #include <QPainter>
 #include <QPointer>
 #include <QRadioButton>
@@ -18,14 +19,11 @@
 namespace qt {
 namespace {
 
-// A ring of the outline's width just outside the control; it takes no clicks.
-class Ring : public QWidget {
+// A ring of the outline's width round the control. As the toolkit's own focus frame, which it
+// derives from, it takes no clicks and is no control to assistive technology; it is placed here.
+class Ring : public QFocusFrame {
 public:
-    explicit Ring(QWidget* parent) : QWidget(parent)
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setFocusPolicy(Qt::NoFocus);
-    }
+    explicit Ring(QWidget* parent) : QFocusFrame(parent) {}
 
 protected:
     void paintEvent(QPaintEvent*) override

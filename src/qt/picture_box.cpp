@@ -2,6 +2,7 @@
 // serves any number of drawing operations.
 #include "qt/picture_box.h"
 
+#include "qt/accessible_roles.h"
 #include "surface/controls.h"
 
 #include <QEvent>
@@ -16,6 +17,7 @@ public:
     PictureBox(QWidget* parent, surface::Picture& picture) : QWidget(parent), picture_(picture)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
+        SetAccessibleRole(this, QAccessible::Graphic);
     }
 
     void scheduleRepaint()
@@ -73,6 +75,9 @@ public:
     void SetGeometry(const surface::PixelRect& rect) override { setGeometry(rect); }
     void SetVisible(bool visible) override { setVisible(visible); }
     void SetAccessibleName(const std::string& name) override { setAccessibleName(name); }
+    void SetDescription(const std::string& text) override { setDescription(text); }
+    void TakeFocus() override { takeFocus(); }
+    void SetLabelledBy(surface::ControlPeer& label) override { setLabelledBy(label); }
     double DevicePixelRatio() const override { return widget()->devicePixelRatioF(); }
     void Update() override { static_cast<PictureBox*>(widget())->scheduleRepaint(); }
 };

@@ -17,6 +17,7 @@ public:
     bool MayTakeFront() override;
     void Quit() override;
     surface::TextPainter* Text() override;
+    void Announce(const std::string& sentence) override;
 
 private:
     std::unique_ptr<surface::TextPainter> text_;

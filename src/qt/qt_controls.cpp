@@ -1,6 +1,7 @@
 // Buttons, option buttons, check boxes, scroll bars, labels and text boxes as Qt widgets.
 #include "qt/qt_controls.h"
 
+#include "qt/accessible_roles.h"
 #include "surface/caption_wrap.h"
 #include "surface/controls.h"
 
@@ -16,9 +17,53 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
+#include <QRegion>
+
 #include <map>
 
 namespace qt {
+
+namespace {
+
+// A named grouping of option buttons. The buttons keep their places in the window: the box
+// spans them, and takes the pointer only where they are, so what lies between stays reachable.
+class GroupBox : public QWidget {
+public:
+    explicit GroupBox(QWidget* window) : QWidget(window) { SetAccessibleRole(this, QAccessible::Grouping); }
+
+    void adopt(QWidget* member)
+    {
+        places_[member] = member->geometry();
+        member->setParent(this);
+        reflow();
+        member->show();
+    }
+    // Where a member stands in the window.
+    void place(QWidget* member, const QRect& inWindow)
+    {
+        places_[member] = inWindow;
+        reflow();
+    }
+
+private:
+    void reflow()
+    {
+        QRect span;
+        for (const auto& [member, place] : places_)
+            span = span.united(place);
+        setGeometry(span);
+        QRegion mask;
+        for (const auto& [member, place] : places_) {
+            member->setGeometry(place.translated(-span.topLeft()));
+            mask += member->geometry();
+        }
+        setMask(mask);
+    }
+
+    std::map<QWidget*, QRect> places_;
+};
+
+}  // namespace
 
 QtControl::~QtControl()
 {
@@ -27,7 +72,11 @@ QtControl::~QtControl()
 
 void QtControl::setGeometry(const surface::PixelRect& rect)
 {
-    widget_->setGeometry(rect.left, rect.top, rect.width, rect.height);
+    const QRect place(rect.left, rect.top, rect.width, rect.height);
+    if (auto* group = dynamic_cast<GroupBox*>(widget_->parentWidget()))
+        group->place(widget_, place);
+    else
+        widget_->setGeometry(place);
 }
 
 void QtControl::setVisible(bool visible)
@@ -38,6 +87,35 @@ void QtControl::setVisible(bool visible)
 void QtControl::setAccessibleName(const std::string& name)
 {
     widget_->setAccessibleName(QString::fromStdString(name));
+}
+
+void QtControl::setDescription(const std::string& description)
+{
+    widget_->setAccessibleDescription(QString::fromStdString(description));
+}
+
+void QtControl::takeFocus()
+{
+    widget_->setFocus(Qt::OtherFocusReason);
+}
+
+void QtControl::setLabelledBy(surface::ControlPeer& label)
+{
+    // A label's buddy is what Qt reports as the control it labels.
+    if (auto* caption = qobject_cast<QLabel*>(dynamic_cast<QtControl&>(label).widget()))
+        caption->setBuddy(widget_);
+}
+
+void MakeGroup(QWidget* window, const std::string& name, const std::vector<surface::ControlPeer*>& members)
+{
+    auto* group = new GroupBox(window);
+    group->setAccessibleName(QString::fromStdString(name));
+    // Where its first button stood among the window's widgets, which is the order screen readers read.
+    if (!members.empty())
+        group->stackUnder(dynamic_cast<QtControl&>(*members.front()).widget());
+    for (surface::ControlPeer* member : members)
+        group->adopt(dynamic_cast<QtControl&>(*member).widget());
+    group->show();
 }
 
 namespace {
@@ -54,6 +132,9 @@ public:
     }
     void SetVisible(bool visible) override { setVisible(visible); }
     void SetAccessibleName(const std::string& name) override { setAccessibleName(name); }
+    void SetDescription(const std::string& text) override { setDescription(text); }
+    void TakeFocus() override { takeFocus(); }
+    void SetLabelledBy(surface::ControlPeer& label) override { setLabelledBy(label); }
 
 protected:
     virtual void geometryChanged() {}
@@ -175,6 +256,9 @@ public:
         const QSignalBlocker quiet(widget());
         static_cast<QScrollBar*>(widget())->setValue(value);
     }
+    // Qt's bridge to the desktop's screen readers carries a scroll bar's value as a number only,
+    // so its value in words travels as its description, which they read with it.
+    void SetValueText(const std::string& text) override { setDescription(text); }
 };
 
 class Label : public Widget<surface::CaptionPeer> {

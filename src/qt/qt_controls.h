@@ -7,6 +7,8 @@
 #include <QWidget>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace qt {
 
@@ -21,6 +23,9 @@ protected:
     void setGeometry(const surface::PixelRect& rect);
     void setVisible(bool visible);
     void setAccessibleName(const std::string& name);
+    void setDescription(const std::string& description);
+    void takeFocus();
+    void setLabelledBy(surface::ControlPeer& label);
 
 private:
     QPointer<QWidget> widget_;
@@ -32,5 +37,8 @@ std::unique_ptr<surface::TogglePeer> MakeCheckBox(QWidget* window, surface::Chec
 std::unique_ptr<surface::ScrollBarPeer> MakeScrollBar(QWidget* window, surface::ScrollBar& bar);
 std::unique_ptr<surface::CaptionPeer> MakeLabel(QWidget* window, surface::Label& label);
 std::unique_ptr<surface::TextBoxPeer> MakeTextBox(QWidget* window, surface::TextBox& box);
+
+// Gathers option buttons into one named grouping, which keeps their places in the window.
+void MakeGroup(QWidget* window, const std::string& name, const std::vector<surface::ControlPeer*>& members);
 
 }  // namespace qt

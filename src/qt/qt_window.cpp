@@ -1,6 +1,7 @@
 // Top-level windows: closing by the frame, the frame's size, raising and the controls' widgets.
 #include "qt/qt_window.h"
 
+#include "qt/accessible_roles.h"
 #include "qt/picture_box.h"
 #include "qt/qt_controls.h"
 #include "surface/form.h"
@@ -61,6 +62,7 @@ QtWindow::QtWindow(surface::Form& form)
         },
         [this] { place(); });
     window->setWindowTitle(QString::fromStdString(form.Caption()));
+    SetAccessibleRole(window, QAccessible::Window);
     widget_ = window;
 }
 
@@ -153,6 +155,11 @@ std::unique_ptr<surface::TextBoxPeer> QtWindow::MakeTextBox(surface::TextBox& bo
 std::unique_ptr<surface::PicturePeer> QtWindow::MakePicture(surface::Picture& picture)
 {
     return qt::MakePicture(widget_, picture);
+}
+
+void QtWindow::SetGroup(const std::string& name, const std::vector<surface::ControlPeer*>& members)
+{
+    qt::MakeGroup(widget_, name, members);
 }
 
 }  // namespace qt

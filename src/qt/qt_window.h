@@ -25,6 +25,7 @@ public:
     std::unique_ptr<surface::CaptionPeer> MakeLabel(surface::Label& label) override;
     std::unique_ptr<surface::TextBoxPeer> MakeTextBox(surface::TextBox& box) override;
     std::unique_ptr<surface::PicturePeer> MakePicture(surface::Picture& picture) override;
+    void SetGroup(const std::string& name, const std::vector<surface::ControlPeer*>& members) override;
 
     QWidget* widget() const { return widget_; }
 

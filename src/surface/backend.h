@@ -44,6 +44,12 @@ public:
     virtual void SetGeometry(const PixelRect& rect) = 0;  // within the window's client area
     virtual void SetVisible(bool visible) = 0;
     virtual void SetAccessibleName(const std::string& name) = 0;
+    // What a screen reader adds after the name: for a picture, what it shows now.
+    virtual void SetDescription(const std::string& description) = 0;
+    // The keyboard focus moves here.
+    virtual void TakeFocus() = 0;
+    // This control is named on the screen by that label's caption.
+    virtual void SetLabelledBy(ControlPeer& label) = 0;
 };
 
 // A button, a label: a control that shows a caption.
@@ -61,6 +67,8 @@ public:
 class ScrollBarPeer : public ControlPeer {
 public:
     virtual void SetValue(int value) = 0;
+    // What a screen reader says for the value, in its units.
+    virtual void SetValueText(const std::string& text) = 0;
 };
 
 class TextBoxPeer : public ControlPeer {
@@ -95,6 +103,8 @@ public:
     virtual std::unique_ptr<CaptionPeer> MakeLabel(Label& label) = 0;
     virtual std::unique_ptr<TextBoxPeer> MakeTextBox(TextBox& box) = 0;
     virtual std::unique_ptr<PicturePeer> MakePicture(Picture& picture) = 0;
+    // These option buttons form one group, which a screen reader names so.
+    virtual void SetGroup(const std::string& name, const std::vector<ControlPeer*>& members) = 0;
 };
 
 class TimerPeer {
@@ -124,6 +134,8 @@ public:
     virtual void Quit() = 0;
     // Glyphs for text printed into pictures; may be null where pictures show no text.
     virtual TextPainter* Text() = 0;
+    // Says the sentence once, politely: after what is being said, without interrupting it.
+    virtual void Announce(const std::string& sentence) = 0;
 };
 
 // The back end every form, control and timer is made with. The program installs one at start-up.

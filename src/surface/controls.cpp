@@ -2,6 +2,7 @@
 #include "surface/controls.h"
 
 #include "canvas/twips.h"
+#include "surface/announcements.h"
 
 #include <algorithm>
 
@@ -50,6 +51,24 @@ void Control::SetAccessibleName(const std::string& name)
     peer_->SetAccessibleName(name);
 }
 
+void Control::SetDescription(const std::string& description)
+{
+    if (description == description_)
+        return;
+    description_ = description;
+    peer_->SetDescription(description);
+}
+
+void Control::SetLabel(const Label& label)
+{
+    peer_->SetLabelledBy(label.peer());
+}
+
+void Control::TakeFocus() const
+{
+    peer_->TakeFocus();
+}
+
 void CaptionedControl::SetCaption(const std::string& caption)
 {
     caption_ = caption;
@@ -66,6 +85,7 @@ CommandButton::CommandButton(WindowPeer& window, const std::string& caption, Twi
 
 void CommandButton::UserClick()
 {
+    const UserAction action;
     if (OnClick)
         OnClick();
 }
@@ -107,6 +127,7 @@ void OptionButton::SetValue(bool value)
 
 void OptionButton::UserClick()
 {
+    const UserAction action;
     group_.Select(*this);
     if (OnClick)
         OnClick();
@@ -127,6 +148,7 @@ void CheckBox::SetValue(int value)
 
 void CheckBox::UserClick()
 {
+    const UserAction action;
     SetValue(1 - value_);
     if (OnClick)
         OnClick();
@@ -138,6 +160,23 @@ ScrollBar::ScrollBar(WindowPeer& window, Orientation orientation, TwipsRect desi
     Attach(window.MakeScrollBar(*this));
 }
 
+void ScrollBar::SetValueTextRule(ValueTextRule rule)
+{
+    valueText_ = std::move(rule);
+    tellValueText();
+}
+
+std::string ScrollBar::ValueText() const
+{
+    return valueText_ ? valueText_(value_) : std::to_string(value_);
+}
+
+void ScrollBar::tellValueText()
+{
+    if (valueText_)
+        static_cast<ScrollBarPeer&>(peer()).SetValueText(ValueText());
+}
+
 void ScrollBar::SetValue(int value)
 {
     value = std::clamp(value, range_.min, range_.max);
@@ -145,17 +184,21 @@ void ScrollBar::SetValue(int value)
         return;
     value_ = value;
     static_cast<ScrollBarPeer&>(peer()).SetValue(value);
+    // Told before the handler runs, so that what the handler announces follows the value.
+    tellValueText();
     if (OnChange)
         OnChange();
 }
 
 void ScrollBar::UserMove(int value)
 {
+    const UserAction action;
     SetValue(value);
 }
 
 bool ScrollBar::UserKey(ScrollKey key)
 {
+    const UserAction action;
     switch (key) {
     case ScrollKey::Up:
     case ScrollKey::Left:
@@ -209,6 +252,7 @@ void TextBox::SetFontSize(double points)
 
 void TextBox::UserEdit(const std::string& text)
 {
+    const UserAction action;
     text_ = text;
 }
 
@@ -256,6 +300,32 @@ void SetTabOrder(WindowPeer& window, std::initializer_list<const Control*> contr
     for (const Control* control : controls)
         order.push_back(&control->peer());
     window.SetTabOrder(order);
+}
+
+const Control* FirstTabStop(const std::vector<const Control*>& order)
+{
+    for (const Control* control : order) {
+        if (!control->Visible())
+            continue;
+        const auto* option = dynamic_cast<const OptionButton*>(control);
+        if (!option)
+            return control;
+        const std::vector<OptionButton*>& group = option->group().members();
+        const auto selected =
+            std::find_if(group.begin(), group.end(), [](const OptionButton* o) { return o->Value(); });
+        if (selected == group.end() || *selected == option)
+            return control;
+        return *selected;
+    }
+    return nullptr;
+}
+
+void NameGroup(WindowPeer& window, const OptionGroup& group, const std::string& name)
+{
+    std::vector<ControlPeer*> members;
+    for (const OptionButton* option : group.members())
+        members.push_back(&option->peer());
+    window.SetGroup(name, members);
 }
 
 }  // namespace surface

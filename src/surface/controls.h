@@ -49,6 +49,12 @@ public:
     // What a screen reader says the control is, or sets.
     const std::string& AccessibleName() const { return accessibleName_; }
     void SetAccessibleName(const std::string& name);
+    // What a screen reader adds after the name; the peer is told only of changes.
+    const std::string& Description() const { return description_; }
+    void SetDescription(const std::string& description);
+    // Named on the screen by this label: a screen reader ties the two.
+    void SetLabel(const Label& label);
+    void TakeFocus() const;
 
     ControlPeer& peer() const { return *peer_; }
 
@@ -67,6 +73,7 @@ private:
     TwipsRect geometry_;
     bool visible_ = true;
     std::string accessibleName_;
+    std::string description_;
 };
 
 // A control with a caption, which is also its accessible name.
@@ -95,6 +102,7 @@ public:
 class OptionGroup {
 public:
     void Select(OptionButton& chosen);
+    const std::vector<OptionButton*>& members() const { return members_; }
 
 private:
     friend class OptionButton;
@@ -149,6 +157,10 @@ public:
     int LargeChange() const { return range_.largeChange; }
     void SetValue(int value);
     std::function<void()> OnChange;
+    // How a screen reader says a value, in its units; the bar says each value so from now on.
+    using ValueTextRule = std::function<std::string(int value)>;
+    void SetValueTextRule(ValueTextRule rule);
+    std::string ValueText() const;
     // The user moved it to this value (thumb, arrows or trough).
     void UserMove(int value);
     // A key pressed while it has the focus: Up and Left lower the value by SmallChange, Down and
@@ -157,9 +169,12 @@ public:
     bool UserKey(ScrollKey key);
 
 private:
+    void tellValueText();
+
     Orientation orientation_;
     ScrollRange range_;
     int value_;
+    ValueTextRule valueText_;
 };
 
 class Label : public CaptionedControl {
@@ -218,5 +233,12 @@ private:
 
 // Tab and Shift+Tab visit these controls in this order (their TabIndex order).
 void SetTabOrder(WindowPeer& window, std::initializer_list<const Control*> controls);
+
+// Where the focus lands when it enters a window in this tab order: the first shown control, an
+// option group entered at its selected button (its first one while none is selected).
+const Control* FirstTabStop(const std::vector<const Control*>& order);
+
+// The option buttons of a group are one named group to a screen reader.
+void NameGroup(WindowPeer& window, const OptionGroup& group, const std::string& name);
 
 }  // namespace surface

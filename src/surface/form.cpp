@@ -5,6 +5,7 @@
 #include "surface/application.h"
 #include "surface/controls.h"
 #include "surface/screen.h"
+#include "surface/timer.h"
 
 #include <set>
 #include <vector>
@@ -24,6 +25,8 @@ std::vector<std::function<void()>>& drops()
     return all;
 }
 
+const Form* front = nullptr;  // the window the program last brought to the front
+
 }  // namespace
 
 Form::Form(std::string caption, float clientWidthTwips, float clientHeightTwips)
@@ -35,6 +38,8 @@ Form::Form(std::string caption, float clientWidthTwips, float clientHeightTwips)
 Form::~Form()
 {
     liveForms().erase(this);
+    if (front == this)
+        front = nullptr;
 }
 
 void Form::Register(std::function<void()> drop)
@@ -77,6 +82,7 @@ void Form::FrameClosed()
     // The controls go first, their timers with them, so no tick reaches a window that is gone.
     std::unique_ptr<WindowPeer> old = std::move(window_);
     shown_ = false;
+    tabOrder_.clear();
     DestroyControls();
     old->Hide();
 }
@@ -118,11 +124,31 @@ void Form::place()
         window_->SetOuterGeometry(ToPixels(TwipsRect{left_, top_, width_, height_}));
 }
 
+void Form::SetTabOrder(WindowPeer& window, std::initializer_list<const Control*> controls)
+{
+    tabOrder_.assign(controls);
+    surface::SetTabOrder(window, controls);
+}
+
+bool Form::InFront() const
+{
+    return front == this && Visible();
+}
+
 void Form::Show()
 {
     Load();
+    const bool wasInFront = InFront();
+    const bool toFront = MayTakeFront();
     shown_ = true;
-    window_->Show(MayTakeFront());
+    window_->Show(toFront);
+    if (!toFront)
+        return;
+    front = this;
+    if (wasInFront || Timer::Ticking())
+        return;
+    if (const Control* first = FirstTabStop(tabOrder_))
+        first->TakeFocus();
 }
 
 void Form::Hide()

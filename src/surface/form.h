@@ -4,10 +4,14 @@
 #include "surface/backend.h"
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace surface {
+
+class Control;
 
 class Form {
 public:
@@ -39,7 +43,11 @@ public:
     void CoverScreen();
 
     // Shows the window modeless and brings it to the front, while the program is the active one.
+    // A window that a user's action brings to the front takes the focus on its first tab stop,
+    // as a newly opened desktop window does; one that a timer's tick brings back does not.
     void Show();
+    // The program last brought this window to the front, and it is still shown.
+    bool InFront() const;
     // Hides the window, as End does with every window.
     void Hide();
 
@@ -62,6 +70,8 @@ protected:
     Form(std::string caption, float clientWidthTwips, float clientHeightTwips);
 
     virtual void CreateControls(WindowPeer& window) = 0;
+    // Tab and Shift+Tab visit these controls in this order (their TabIndex order).
+    void SetTabOrder(WindowPeer& window, std::initializer_list<const Control*> controls);
     virtual void DestroyControls() = 0;
     virtual void Form_Load() {}
 
@@ -79,6 +89,7 @@ private:
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool shown_ = false;
     std::unique_ptr<WindowPeer> window_;
+    std::vector<const Control*> tabOrder_;
 };
 
 // A form whose controls are kept in a struct of their own (ControlSet), made with the window and

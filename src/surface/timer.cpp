@@ -67,6 +67,11 @@ void Timer::SetEnabled(bool enabled)
         peer_->Disarm();
 }
 
+bool Timer::Ticking()
+{
+    return ticking;
+}
+
 void Timer::StopAll()
 {
     for (Timer* timer : allTimers())

@@ -31,6 +31,8 @@ public:
 
     // Stops every timer of the program, for End.
     static void StopAll();
+    // A tick handler of some timer is running: what happens now is no user's doing.
+    static bool Ticking();
 
     // How long to wait before the next tick, given how long ago the last one started: the start
     // of one tick is at least the program's interval and at least 1/60 s after the start of the

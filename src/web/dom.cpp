@@ -63,6 +63,14 @@ EM_JS(int, jsDecimalSeparator, (), { return SorvelPage.decimalSeparator().codePo
 EM_JS(void, jsAlert, (const char* text), { SorvelPage.alert(UTF8ToString(text)); });
 EM_JS(void, jsEnd, (), { SorvelPage.end(); });
 EM_JS(void, jsStart, (), { SorvelPage.start(); });
+EM_JS(void, jsDescription, (int id, const char* text), { SorvelPage.description(id, UTF8ToString(text)); });
+EM_JS(void, jsValueText, (int id, const char* text), { SorvelPage.valueText(id, UTF8ToString(text)); });
+EM_JS(void, jsLabelFor, (int labelId, int id), { SorvelPage.labelFor(labelId, id); });
+EM_JS(void, jsGroup, (int windowId, const char* name, const int* ids, int count), {
+    SorvelPage.group(windowId, UTF8ToString(name), Array.from(HEAP32.subarray(ids >> 2, (ids >> 2) + count)));
+});
+EM_JS(void, jsFocus, (int id), { SorvelPage.focus(id); });
+EM_JS(void, jsAnnounce, (const char* text), { SorvelPage.announce(UTF8ToString(text)); });
 // clang-format on
 
 // One code point as UTF-8.
@@ -224,6 +232,36 @@ void End()
 void Start()
 {
     jsStart();
+}
+
+void Description(int id, const std::string& text)
+{
+    jsDescription(id, text.c_str());
+}
+
+void ValueText(int id, const std::string& text)
+{
+    jsValueText(id, text.c_str());
+}
+
+void LabelFor(int labelId, int id)
+{
+    jsLabelFor(labelId, id);
+}
+
+void Group(int windowId, const std::string& name, const std::vector<int>& ids)
+{
+    jsGroup(windowId, name.c_str(), ids.data(), static_cast<int>(ids.size()));
+}
+
+void Focus(int id)
+{
+    jsFocus(id);
+}
+
+void Announce(const std::string& sentence)
+{
+    jsAnnounce(sentence.c_str());
 }
 
 }  // namespace web::dom

@@ -49,4 +49,13 @@ void Alert(const std::string& text);
 void End();
 void Start();
 
+// What a screen reader is told: a description, a scroll bar's value in words, the label that
+// names a control, a named group of option buttons, the focus, and the page's polite live region.
+void Description(int id, const std::string& text);
+void ValueText(int id, const std::string& text);
+void LabelFor(int labelId, int id);
+void Group(int windowId, const std::string& name, const std::vector<int>& ids);
+void Focus(int id);
+void Announce(const std::string& sentence);
+
 }  // namespace web::dom

@@ -38,6 +38,12 @@ public:
     }
     void SetVisible(bool visible) override { dom::Visible(id_, visible); }
     void SetAccessibleName(const std::string& name) override { dom::Name(id_, name); }
+    void SetDescription(const std::string& text) override { dom::Description(id_, text); }
+    void TakeFocus() override { dom::Focus(id_); }
+    void SetLabelledBy(surface::ControlPeer& label) override
+    {
+        dom::LabelFor(dynamic_cast<Forwarder&>(label).ElementId(), id_);
+    }
     int ElementId() const override { return id_; }
     int id() const { return id_; }
 
@@ -78,6 +84,7 @@ public:
     {
     }
     void SetValue(int value) override { dom::Value(id(), value); }
+    void SetValueText(const std::string& text) override { dom::ValueText(id(), text); }
     void Scrolled(int value) override { bar_.UserMove(value); }
     bool Key(int scrollKey) override { return bar_.UserKey(static_cast<surface::ScrollKey>(scrollKey)); }
 
@@ -223,6 +230,14 @@ public:
         return std::make_unique<WebPicture>(id_, picture);
     }
 
+    void SetGroup(const std::string& name, const std::vector<surface::ControlPeer*>& members) override
+    {
+        std::vector<int> ids;
+        for (surface::ControlPeer* peer : members)
+            ids.push_back(idOf(peer));
+        dom::Group(id_, name, ids);
+    }
+
     surface::Form& form() const { return form_; }
     bool shown() const { return shown_; }
 
@@ -331,6 +346,12 @@ void WebBackend::Quit()
 surface::TextPainter* WebBackend::Text()
 {
     return text_.get();
+}
+
+void WebBackend::Announce(const std::string& sentence)
+{
+    if (!ended_)
+        dom::Announce(sentence);
 }
 
 int WebBackend::Register(Forwarder* forwarder)

@@ -39,6 +39,7 @@ public:
     bool MayTakeFront() override { return true; }  // the page is this program's alone
     void Quit() override;
     surface::TextPainter* Text() override;
+    void Announce(const std::string& sentence) override;
 
     // What the page reports.
     void Click(int id);

@@ -65,10 +65,15 @@ void aktinon_sxedio::MakeControls(surface::WindowPeer& window, Controls& c)
     c.Timer1 = std::make_unique<surface::Timer>(1, true, [this] { Timer1_Timer(); });
     c.eikona->SetAccessibleName("rays and wavefronts of the linear medium");
     c.XRONOS->SetAccessibleName("time");
+    c.XRONOS->SetValueTextRule([](int value) { return spoken::Seconds(value / 1000.0); });
     c.VScroll1->SetAccessibleName("start angle of the single ray");
-    surface::SetTabOrder(window, {c.Option1.get(), c.Option2.get(), c.Check1.get(), c.XRONOS.get(), c.Check2.get(),
-                                  c.Command1.get(), c.Command2.get(), c.Command3.get(), c.Command4.get(),
-                                  c.Command5.get(), c.Command6.get(), c.VScroll1.get()});
+    c.VScroll1->SetValueTextRule([](int value) { return spoken::Degrees(value / 10.0); });
+    c.VScroll1->SetLabel(*c.Label1);
+    surface::NameGroup(window, c.options, "speed");
+    picture_ = {};  // a new picture area holds nothing
+    SetTabOrder(window, {c.Option1.get(), c.Option2.get(), c.Check1.get(), c.XRONOS.get(), c.Check2.get(),
+                         c.Command1.get(), c.Command2.get(), c.Command3.get(), c.Command4.get(), c.Command5.get(),
+                         c.Command6.get(), c.VScroll1.get()});
 
     c.Option1->OnClick = [this] { Option1_Click(); };
     c.Option2->OnClick = [this] { Option2_Click(); };
@@ -97,11 +102,30 @@ void aktinon_sxedio::Form_Load()
     setMediumFromOption();
 }
 
+void aktinon_sxedio::cleared()
+{
+    picture_ = spoken::LinearPicture();
+}
+
+void aktinon_sxedio::describe()
+{
+    Controls& c = controls();
+    // Every drawing of the window takes its law from the option, as the timer does.
+    picture_.v0 = kV0;
+    picture_.k = c.Option1->Value() ? -kK : kK;
+    picture_.running = c.Timer1->Enabled();
+    picture_.selectedAngle = c.VScroll1->Value() / 10.0;
+    c.eikona->SetDescription(spoken::Describe(picture_));
+}
+
 void aktinon_sxedio::optionClick()
 {
     controls().eikona->canvas().Cls();
+    cleared();
     controls().XRONOS->SetValue(1);
     sorvel_kampyles::ShowLinearCase();
+    surface::Announce(std::string("Picture drawn again for a speed ") +
+                      (controls().Option1->Value() ? "increasing" : "decreasing") + " upwards");
 }
 
 void aktinon_sxedio::Option1_Click()
@@ -130,6 +154,9 @@ void aktinon_sxedio::Command3_Click()
     c.VScroll1->SetVisible(false);
     c.Label1->SetVisible(false);
     c.Timer1->SetEnabled(true);
+    narrator_.Restart();
+    describe();
+    surface::Announce("Time running from " + spoken::Seconds(TIMER_NOW));
 }
 
 void aktinon_sxedio::Command4_Click()
@@ -138,12 +165,16 @@ void aktinon_sxedio::Command4_Click()
     c.VScroll1->SetVisible(false);
     c.Label1->SetVisible(false);
     c.Timer1->SetEnabled(false);
+    picture_.newestFront = TIMER_NOW;
+    describe();
+    surface::Announce("Time stopped at " + spoken::Seconds(TIMER_NOW));
 }
 
 void aktinon_sxedio::Command5_Click()
 {
     controls().VScroll1->SetVisible(true);
     controls().Label1->SetVisible(true);
+    surface::Announce("Start-angle bar shown: move it to draw a single ray");
 }
 
 void aktinon_sxedio::Command6_Click()
@@ -153,13 +184,21 @@ void aktinon_sxedio::Command6_Click()
     c.Label1->SetVisible(false);
     METRHTHS_LINEAR = 0;
     c.eikona->canvas().Cls();
+    cleared();
     c.Timer1->SetEnabled(true);
+    narrator_.Restart();
+    describe();
+    surface::Announce("Picture cleared, time running from " + spoken::Seconds(0));
 }
 
 void aktinon_sxedio::Check1_Click()
 {
     controls().eikona->canvas().Cls();
+    cleared();
+    describe();
     navigation::RestartIntroduction();
+    surface::Announce(controls().Check1->Value() == 1 ? "The linear case opens next with wavefronts over its rays"
+                                                      : "The linear case opens next with its rays only");
 }
 
 void aktinon_sxedio::Check2_Click()
@@ -169,6 +208,10 @@ void aktinon_sxedio::Check2_Click()
     surface::Canvas& eikona = controls().eikona->canvas();
     eikona.Cls();
     drawStillFronts(eikona, SPEED_V0, SPEED_K);
+    cleared();
+    picture_.stillFrontsTo = kSetUpFronts;
+    describe();
+    surface::Announce("Wavefronts of 0 to " + spoken::Seconds(kSetUpFronts) + " alone");
 }
 
 // n = Int(time / 0.02) is the floor of a rounded quotient: at 0.58 s and 0.94 s it comes out just
@@ -182,6 +225,15 @@ void aktinon_sxedio::Timer1_Timer()
     TIMER_NOW = (static_cast<double>(METRHTHS_LINEAR) * controls().Timer1->Interval()) / 1000;
     train_.Move(controls().eikona->canvas(), TIMER_PREV, TIMER_NOW, SPEED_V0, SPEED_K);
     ++METRHTHS_LINEAR;
+    // Not on every tick: the description follows the time now and then (and at the first front
+    // on a picture), and only a user who is in this window hears the time.
+    const bool speak = narrator_.TickDue();
+    if (speak || !picture_.newestFront) {
+        picture_.newestFront = TIMER_NOW;
+        describe();
+    }
+    if (speak && InFront())
+        surface::Announce("Time " + spoken::Seconds(TIMER_NOW));
 }
 
 void aktinon_sxedio::XRONOS_Change()
@@ -192,6 +244,10 @@ void aktinon_sxedio::XRONOS_Change()
     surface::Canvas& eikona = controls().eikona->canvas();
     train_.Move(eikona, SCROLL_PREV, SCROLL_NOW, SPEED_V0, SPEED_K);
     sorvel_kampyles::DrawLinearRays(eikona, SPEED_V0, SPEED_K);
+    picture_.rayFan = true;
+    picture_.newestFront = SCROLL_NOW;
+    describe();
+    surface::Announce("Wavefronts of " + spoken::Seconds(SCROLL_NOW) + " under the fan of rays");
 }
 
 void aktinon_sxedio::VScroll1_Change()
@@ -209,6 +265,10 @@ void aktinon_sxedio::VScroll1_Change()
                                           SPEED_K, 50, 50, 50);
     sorvel_kampyles::PI_VALUE = sorvel_kampyles::ComputedPi();
     sorvel_kampyles::DrawLinearSingleRay(eikona, c.VScroll1->Value() / 10.0, SPEED_V0, SPEED_K);
+    cleared();
+    picture_.singleRay = spoken::LinearPicture::SingleRay{c.VScroll1->Value() / 10.0, kSingleRayFronts};
+    describe();
+    surface::Announce("Single ray at " + spoken::Degrees(c.VScroll1->Value() / 10.0));
 }
 
 // How far the controls reach to the right of the picture, at the sizes they keep: the first column
@@ -309,6 +369,15 @@ void ShowLinearCase()
         linear::drawStillFronts(eikona, v0, k);
     }
     eikona.SetDrawWidth(1);
+
+    spoken::LinearPicture& picture = form.picture_;
+    if (c.Check1->Value() != 1 && c.Check2->Value() == 1)
+        form.cleared();
+    else
+        picture.rayFan = true;
+    if (c.Check1->Value() == 1 || c.Check2->Value() == 1)
+        picture.stillFrontsTo = linear::kSetUpFronts;
+    form.describe();
 }
 
 }  // namespace sorvel_kampyles

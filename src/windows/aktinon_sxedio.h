@@ -2,9 +2,11 @@
 #pragma once
 
 #include "model/linear/linear_train.h"
+#include "surface/announcements.h"
 #include "surface/controls.h"
 #include "surface/form.h"
 #include "surface/timer.h"
+#include "windows/spoken.h"
 #include "windows/time_memories.h"
 
 #include <memory>
@@ -66,9 +68,16 @@ private:
     float columnReach();
     void layOutFirstColumn();
     void layOutButtons();
+    // Tells eikona's description what it shows now.
+    void describe();
+    // The picture was cleared: it holds nothing until the next drawing.
+    void cleared();
 
     // The wavefront train of eikona, moved by the timer and by the time bar.
     sorvel_kampyles::LinearTrain train_;
+    // What eikona holds, for its description, and the pace at which the animation speaks.
+    spoken::LinearPicture picture_;
+    surface::AnimationNarrator narrator_;
 };
 
 }  // namespace linear

@@ -2,6 +2,7 @@
 #include "windows/expalanations.h"
 
 #include "windows/formula_images.h"
+#include "windows/spoken.h"
 #include "windows/theory_text.h"
 
 #include <algorithm>
@@ -31,6 +32,9 @@ void EXPALANATIONS::MakeControls(surface::WindowPeer& window, Controls& c)
     c.Text1->SetAccessibleName("theory");
     c.Picture2->SetAccessibleName("formula of the speed linear in y");
     c.Picture1->SetAccessibleName("formula of the speed as the square root of a linear function of y");
+    c.Picture2->SetDescription(spoken::kLinearLaw);
+    c.Picture1->SetDescription(spoken::kSquareRootLaw);
+    SetTabOrder(window, {c.Text1.get()});
 }
 
 // On a screen narrower than the design's, the formulas move in from the right edge and the text

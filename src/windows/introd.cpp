@@ -3,6 +3,7 @@
 
 #include "windows/formula_images.h"
 #include "windows/navigation.h"
+#include "windows/spoken.h"
 
 namespace shell {
 
@@ -26,8 +27,10 @@ void INTROD::MakeControls(surface::WindowPeer& window, Controls& c)
         std::make_unique<surface::CommandButton>(window, "EXPLANATIONS", surface::TwipsRect{3600, 2640, 2175, 1095});
     c.Picture1->SetAccessibleName("formula of the speed as the square root of a linear function of y");
     c.Picture2->SetAccessibleName("formula of the speed linear in y");
-    surface::SetTabOrder(window,
-                         {c.Option1.get(), c.Option2.get(), c.Command1.get(), c.Command2.get(), c.Command3.get()});
+    c.Picture1->SetDescription(spoken::kSquareRootLaw);
+    c.Picture2->SetDescription(spoken::kLinearLaw);
+    surface::NameGroup(window, c.options, "case to open");
+    SetTabOrder(window, {c.Option1.get(), c.Option2.get(), c.Command1.get(), c.Command2.get(), c.Command3.get()});
 
     c.Command1->OnClick = [this] { Command1_Click(); };
     c.Command2->OnClick = [this] { Command2_Click(); };

@@ -60,12 +60,16 @@ void SQUARE_RIZA::MakeControls(surface::WindowPeer& window, Controls& c)
     c.Timer1 = std::make_unique<surface::Timer>(1, true, [this] { Timer1_Timer(); });
     c.SOURA1->SetAccessibleName("rays and wavefronts of the square-root medium");
     c.XRONOS->SetAccessibleName("time");
+    c.XRONOS->SetValueTextRule([](int value) { return spoken::TimeUnits(value / 1000.0); });
     c.HScroll1->SetAccessibleName("A");
+    c.HScroll1->SetValueTextRule([](int value) { return spoken::Whole(value); });
     c.Picture1->SetAccessibleName("formula of the speed as the square root of a linear function of y");
+    c.Picture1->SetDescription(spoken::kSquareRootLaw);
     c.Text1->SetAccessibleName("value of A");
-    surface::SetTabOrder(window,
-                         {c.XRONOS.get(), c.Command1.get(), c.Command2.get(), c.Command3.get(), c.HScroll1.get(),
-                          c.Text1.get(), c.Command4.get(), c.Command5.get(), c.starttimer.get(), c.CONTINUETIME.get()});
+    surface::NameGroup(window, c.options, "what TIME ON does");
+    picture_ = {};  // a new picture area holds nothing
+    SetTabOrder(window, {c.XRONOS.get(), c.Command1.get(), c.Command2.get(), c.Command3.get(), c.HScroll1.get(),
+                         c.Text1.get(), c.Command4.get(), c.Command5.get(), c.starttimer.get(), c.CONTINUETIME.get()});
 
     c.XRONOS->OnChange = [this] { XRONOS_Change(); };
     c.HScroll1->OnChange = [this] { HScroll1_Change(); };
@@ -74,6 +78,20 @@ void SQUARE_RIZA::MakeControls(surface::WindowPeer& window, Controls& c)
     c.Command3->OnClick = [this] { Command3_Click(); };
     c.Command4->OnClick = [this] { Command4_Click(); };
     c.Command5->OnClick = [this] { Command5_Click(); };
+}
+
+void SQUARE_RIZA::cleared()
+{
+    picture_ = {};
+}
+
+void SQUARE_RIZA::describe()
+{
+    Controls& c = controls();
+    picture_.A = c.HScroll1->Value();
+    picture_.beta = kBeta;
+    picture_.running = c.Timer1->Enabled();
+    c.SOURA1->SetDescription(spoken::Describe(picture_));
 }
 
 void SQUARE_RIZA::Command1_Click()
@@ -93,27 +111,41 @@ void SQUARE_RIZA::Command3_Click()
     // 25 fronts: the step is a whole quarter, so the sum reaches 6 exactly.
     for (double t = 0; t <= kLastStillFront; t += kFrontSpacing)
         sorvel_kampyles::DrawSquareRootFronts(controls().SOURA1->canvas(), t, t, A, SPEED_K, 0, 0, 0);
+    picture_.stillFrontsTo = kLastStillFront;
+    describe();
+    surface::Announce("Wavefronts of 0 to " + spoken::TimeUnits(kLastStillFront) + " drawn");
 }
 
 void SQUARE_RIZA::Command4_Click()
 {
     Controls& c = controls();
-    if (c.starttimer->Value()) {
+    const bool restart = c.starttimer->Value();
+    if (restart) {
         METRITIS_SQUARE = 1;
         c.SOURA1->canvas().Cls();
+        cleared();
     }
     c.Timer1->SetEnabled(true);
+    narrator_.Restart();
+    describe();
+    surface::Announce(restart ? "Picture cleared, time started again"
+                              : "Time running from " + spoken::TimeUnits(TIMER_NOW));
 }
 
 void SQUARE_RIZA::Command5_Click()
 {
     controls().Timer1->SetEnabled(false);
+    picture_.newestFront = TIMER_NOW;
+    describe();
+    surface::Announce("Time stopped at " + spoken::TimeUnits(TIMER_NOW));
 }
 
 void SQUARE_RIZA::HScroll1_Change()
 {
     controls().SOURA1->canvas().Cls();
+    cleared();
     sorvel_kampyles::ShowSquareRootCase();
+    surface::Announce("A = " + spoken::Whole(controls().HScroll1->Value()));
 }
 
 void SQUARE_RIZA::Timer1_Timer()
@@ -124,8 +156,15 @@ void SQUARE_RIZA::Timer1_Timer()
     TIMER_PREV = (c.starttimer->Value() && METRITIS_SQUARE == 0) ? 0 : TIMER_NOW;
     TIMER_NOW = static_cast<double>(METRITIS_SQUARE) * c.Timer1->Interval() / kTicksPerUnit;
     train_.Move(c.SOURA1->canvas(), TIMER_PREV, TIMER_NOW, A, SPEED_K);
+    // Not on every tick: the description follows the time now and then (and at the first front
+    // on a picture), and only a user who is in this window hears the time.
+    const bool speak = narrator_.TickDue();
+    if (speak || !picture_.newestFront)
+        picture_.newestFront = TIMER_NOW;
     sorvel_kampyles::ShowSquareRootCase();
     ++METRITIS_SQUARE;
+    if (speak && InFront())
+        surface::Announce("Time " + spoken::TimeUnits(TIMER_NOW));
 }
 
 void SQUARE_RIZA::XRONOS_Change()
@@ -136,7 +175,9 @@ void SQUARE_RIZA::XRONOS_Change()
     SCROLL_PREV = SCROLL_NOW;
     SCROLL_NOW = c.XRONOS->Value() / 1000.0;
     train_.Move(c.SOURA1->canvas(), SCROLL_PREV, SCROLL_NOW, A, SPEED_K);
+    picture_.newestFront = SCROLL_NOW;
     sorvel_kampyles::ShowSquareRootCase();
+    surface::Announce("Wavefronts of " + spoken::TimeUnits(SCROLL_NOW) + " drawn");
 }
 
 // The picture's side: as tall as the window, unless the controls beside it would then pass the
@@ -207,6 +248,8 @@ void ShowSquareRootCase()
     c.Text1->SetText(" A = " + surface::Format(A, "0"));
     form.Show();
     DrawSquareRootRayField(c.SOURA1->canvas(), A);
+    // Its text changes only with what the picture holds, so a tick tells the peer nothing new.
+    form.describe();
 }
 
 }  // namespace sorvel_kampyles

@@ -2,9 +2,11 @@
 #pragma once
 
 #include "model/square_root/square_root_train.h"
+#include "surface/announcements.h"
 #include "surface/controls.h"
 #include "surface/form.h"
 #include "surface/timer.h"
+#include "windows/spoken.h"
 #include "windows/time_memories.h"
 
 #include <memory>
@@ -54,11 +56,19 @@ protected:
 
 private:
     friend FormOf;
+    friend void sorvel_kampyles::ShowSquareRootCase();
     SQUARE_RIZA();
     float pictureSide();
+    // Tells SOURA1's description what it shows now.
+    void describe();
+    // The picture was cleared; the ray field is drawn again at once.
+    void cleared();
 
     // The wavefront train of SOURA1, moved by the timer and by the time bar.
     sorvel_kampyles::SquareRootTrain train_;
+    // What SOURA1 holds, for its description, and the pace at which the animation speaks.
+    spoken::SquareRootPicture picture_;
+    surface::AnimationNarrator narrator_;
 };
 
 }  // namespace square_root

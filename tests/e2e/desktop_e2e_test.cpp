@@ -31,9 +31,10 @@ protected:
 // Space, and every scroll bar reached with Tab and moved with the keys.
 TEST_F(KeyboardOnly, BothCasesAndTheirScrollBarsWithTheKeysAlone)
 {
-    // The focus starts in the option group; Tab leaves it for END and Shift+Tab comes back to its
-    // first option, "V LINEAR WITH Y", which Space selects: the linear case opens.
-    x().Keys("Tab shift+Tab space");
+    // The introduction opens with the focus on its selected option, "V AS SQUARE ROOT"; Tab leaves
+    // the group for END and Shift+Tab comes back to the same option, and the up arrow selects
+    // "V LINEAR WITH Y": the linear case opens.
+    x().Keys("Tab shift+Tab Up");
     ASSERT_TRUE(x().WaitForWindow("SORVEL"));
     shotWhen([&](const QImage& image) { return linearRayMisses(image, -8, {30, 45, 60, 75}, {80, 95}); });
     // From the option group: nine Tabs to START AGAIN (a cleared picture), two back to STOP TIMER.

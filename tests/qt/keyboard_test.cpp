@@ -60,7 +60,8 @@ TEST(Keyboard, TabAndShiftTabFollowTheTabIndexOfEveryWindow)
              shell::StartUp();
              return support::WidgetOf(*INTROD::instance().controls().Command1);
          },
-         {"END", "START", "EXPLANATIONS", "V LINEAR WITH Y"}},
+         // A group of option buttons is one stop, at its selected option.
+         {"END", "START", "EXPLANATIONS", "V AS SQUARE ROOT"}},
         {"SORVEL",
          [] {
              sorvel_kampyles::ShowLinearCase();

@@ -1,5 +1,5 @@
 // The browser's own accessibility tree names every control of every window, with the names the
-// desktop gives them, and the pictures as images.
+// desktop gives them, each window a dialog and the pictures images that describe what they show.
 import { test } from "node:test";
 import assert from "node:assert/strict";
 import { launch, openProgram, control, clickAndWaitFront, waitFor, windowOf } from "./support.mjs";
@@ -19,16 +19,18 @@ function folded(name) {
 }
 
 const WINDOWS = {
-  INTRODUCTION: ["radio: V LINEAR WITH Y", "radio: V AS SQUARE ROOT", "button: END", "button: START",
+  INTRODUCTION: ["dialog: INTRODUCTION", "radiogroup: case to open", "radio: V LINEAR WITH Y", "radio: V AS SQUARE ROOT", "button: END", "button: START",
     "button: EXPLANATIONS", "image: formula of the speed linear in y",
     "image: formula of the speed as the square root of a linear function of y", "button: Close INTRODUCTION"],
-  THEORY: ["textbox: theory", "image: formula of the speed linear in y",
+  THEORY: ["dialog: THEORY", "textbox: theory", "image: formula of the speed linear in y",
     "image: formula of the speed as the square root of a linear function of y"],
-  SORVEL: ["image: rays and wavefronts of the linear medium", "radio: increase  upwards", "radio: decrease upwards",
+  SORVEL: ["dialog: SORVEL", "image: rays and wavefronts of the linear medium", "radiogroup: speed",
+    "radio: increase  upwards", "radio: decrease upwards",
     "checkbox: ALTERNATIVELY SHOW WAVEFRONTS AND RAYS OR ONLY RAYS", "slider: time", "checkbox: SHOW ONLY WAVE FRONTS",
     "button: BACK TO INTRODUTION", "button: END", "button: TIME", "button: STOP TIMER", "button: SINGLE RAY",
     "button: START AGAIN"],
-  "CASE OF SQUARE ROOT": ["image: rays and wavefronts of the square-root medium", "slider: time",
+  "CASE OF SQUARE ROOT": ["dialog: CASE OF SQUARE ROOT", "image: rays and wavefronts of the square-root medium",
+    "radiogroup: what TIME ON does", "slider: time",
     "button: BACK TO INTRODUCTION", "button: END", "button: WAVE FRONTS", "slider: A",
     "image: formula of the speed as the square root of a linear function of y", "textbox: value of A",
     "button: TIME ON", "button: TIME OFF", "radio: start timer", "radio: CONTINUE"],
@@ -60,6 +62,95 @@ test("every control of every window has its name in the accessibility tree", asy
     await clickAndWaitFront(page, control(page, "SORVEL", "button", "BACK TO INTRODUTION"), "INTRODUCTION");
     await clickAndWaitFront(page, control(page, "INTRODUCTION", "radio", "V AS SQUARE ROOT"), "CASE OF SQUARE ROOT");
     await check("CASE OF SQUARE ROOT");
+    assert.deepEqual(errors, []);
+  } finally {
+    await browser.close();
+  }
+});
+
+// What a screen reader meets in a window now: each exposed node's role, name, value in words and
+// description, the node with the focus, and what the live region says.
+async function screenReaderView(page, caption) {
+  const cdp = await page.context().newCDPSession(page);
+  const { nodes } = await cdp.send("Accessibility.getFullAXTree");
+  await cdp.detach();
+  const seen = nodes.filter((node) => !node.ignored).map((node) => ({
+    role: node.role?.value, name: node.name?.value ?? "", description: node.description?.value ?? "",
+    focused: (node.properties || []).some((p) => p.name === "focused" && p.value.value),
+    labels: (node.name?.sources || []).flatMap((s) => s.nativeSourceValue?.relatedNodes?.map((r) => r.text) ?? []),
+  }));
+  // Chromium's protocol reports a slider's number as its value text; the page's aria-valuetext is
+  // what the platform's screen reader gets, so it is read from the element.
+  const valueTexts = await page.locator(`section.window[aria-label="${caption}"] [role=slider], ` +
+    `section.window[aria-label="${caption}"] input[type=range]`).evaluateAll((bars) =>
+    Object.fromEntries(bars.filter((b) => b.getClientRects().length > 0)
+      .map((b) => [b.getAttribute("aria-label"), b.getAttribute("aria-valuetext")])));
+  const live = await page.evaluate(() => {
+    const region = document.querySelector('[aria-live="polite"]');
+    return region ? region.textContent.trim() : "";
+  });
+  const find = (role, name) => seen.find((node) => node.role === role && node.name === name);
+  return { seen, valueTexts, live, find, focused: seen.find((node) => node.focused && node.role !== "RootWebArea") };
+}
+
+test("case windows as a screen reader meets them: focus, values in words, descriptions, announcements", async () => {
+  const browser = await launch();
+  try {
+    const { page, errors } = await openProgram(browser);
+    await clickAndWaitFront(page, control(page, "INTRODUCTION", "radio", "V LINEAR WITH Y"), "SORVEL");
+    let view = await screenReaderView(page, "SORVEL");
+    // Opened by the user, the window takes the focus on its first tab stop.
+    assert.equal(view.focused?.name, folded("increase  upwards"));
+    assert.match(view.find("image", "rays and wavefronts of the linear medium").description,
+      /^Linear case, speed 1000 plus 8 times y, increasing upwards\. Shows the axes, time marks and fan of rays/);
+    assert.equal(view.valueTexts.time, "0.000 s");
+
+    await control(page, "SORVEL", "button", "STOP TIMER").click();
+    await waitFor("the stop announced", async () => /^Time stopped at \d\.\d{3} s$/.test((await screenReaderView(page, "SORVEL")).live));
+    const bar = control(page, "SORVEL", "slider", "time");
+    await bar.focus();
+    await page.keyboard.press("End");
+    view = await waitFor("the time bar's move announced", async () => {
+      const now = await screenReaderView(page, "SORVEL");
+      return now.live === "Wavefronts of 1.000 s under the fan of rays" && now;
+    });
+    assert.equal(view.valueTexts.time, "1.000 s");
+    assert.match(view.find("image", "rays and wavefronts of the linear medium").description,
+      /the newest at 1\.000 s\. Animation stopped\./);
+
+    await control(page, "SORVEL", "button", "SINGLE RAY").click();
+    const angle = control(page, "SORVEL", "slider", "start angle of the single ray");
+    await angle.focus();
+    for (let i = 0; i < 6; ++i) await page.keyboard.press("PageDown");  // 6 × 5.0 degrees
+    view = await waitFor("the single ray announced", async () => {
+      const now = await screenReaderView(page, "SORVEL");
+      return now.live === "Single ray at 30.0 degrees" && now;
+    });
+    assert.equal(view.valueTexts["start angle of the single ray"], "30.0 degrees");
+    // The bar keeps the name of what it sets, and is tied to the caption beside it.
+    assert.deepEqual(view.find("slider", "start angle of the single ray").labels, ["STARTING ANGLE =30.0"]);
+    assert.match(view.find("image", "rays and wavefronts of the linear medium").description,
+      /a single ray at 30\.0 degrees .* rises to its highest point at x = 72\.2, y = 19\.3, and turns back\.$/);
+
+    await clickAndWaitFront(page, control(page, "SORVEL", "button", "BACK TO INTRODUTION"), "INTRODUCTION");
+    await clickAndWaitFront(page, control(page, "INTRODUCTION", "radio", "V AS SQUARE ROOT"), "CASE OF SQUARE ROOT");
+    view = await screenReaderView(page, "CASE OF SQUARE ROOT");
+    assert.equal(view.focused?.name, "time");
+    assert.equal(view.valueTexts.A, "1000");
+    assert.match(view.find("image", "rays and wavefronts of the square-root medium").description,
+      /^Square-root case, speed the square root of 1000 plus 40 times y\..* y = -25\.0 at right angles; the ray leaving level reaches it at x = 39\.3 after 2\.48 time units\.$/);
+    assert.equal(view.find("image", "formula of the speed as the square root of a linear function of y").description,
+      "v equals the square root of the sum A plus beta times y, equation 1");
+    const A = control(page, "CASE OF SQUARE ROOT", "slider", "A");
+    await A.focus();
+    await page.keyboard.press("PageDown");
+    view = await waitFor("the new A announced", async () => {
+      const now = await screenReaderView(page, "CASE OF SQUARE ROOT");
+      return now.live === "A = 1100" && now;
+    });
+    assert.equal(view.valueTexts.A, "1100");
+    // The square-root timer brings its window back on every tick, and leaves the focus on A.
+    assert.equal(view.focused?.name, "A");
     assert.deepEqual(errors, []);
   } finally {
     await browser.close();

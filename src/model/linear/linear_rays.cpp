@@ -93,4 +93,23 @@ std::optional<double> LinearRayY(double x, double v0, double k, double A)
     return LinearRayYWith(MakeLinearRay(v0, A), x, v0, k);
 }
 
+LinearRayLandmarks LinearSingleRayLandmarks(double F, double v0, double k)
+{
+    // The single ray's own reading of its angle: to the vertical, negative for a downward start.
+    const double degrees = F >= 0 ? 90 - F : -F - 90;
+    const double P = std::sin(degrees * ComputedPi() / 180) / v0;
+    const double C0 = std::sqrt(1 - (P * v0) * (P * v0));
+    LinearRayLandmarks marks;
+    const double slope = k * P;  // how fast the cosine u = C0 + k·P·x of its direction changes
+    if (slope == 0)
+        return marks;
+    // u runs from C0 toward +1 when it heads toward lower speed; toward −1, through 0 where the
+    // ray is level, when it heads toward higher speed. At u = ±1 it meets the zero-speed line.
+    const double level = -C0 / slope;
+    if (slope < 0 && level > 0)
+        marks.turn = LinearRayLandmarks::Point{level, (F >= 0 ? v0 - 1 / P : v0 + 1 / P) / k};
+    marks.zeroSpeed = LinearRayLandmarks::Point{((slope > 0 ? 1 : -1) - C0) / slope, v0 / k};
+    return marks;
+}
+
 }  // namespace sorvel_kampyles

@@ -38,4 +38,19 @@ double LinearRayXWith(const LinearRay& ray, double t, double k, double decay);
 double LinearRayCosine(const LinearRay& ray, double x, double k);
 std::optional<double> LinearRayYWith(const LinearRay& ray, double x, double v0, double k);
 
+// Two points every pupil can find on the single ray whose start is F degrees above the horizontal
+// (below when negative), as its bar gives it. The ray is an arc of a circle centred on the
+// zero-speed line, so both follow from the ray parameter in closed form.
+struct LinearRayLandmarks {
+    struct Point {
+        double x, y;
+    };
+    // Where a ray that leaves toward higher speed runs level and turns back: its highest point
+    // when the speed increases upwards, its lowest when it decreases.
+    std::optional<Point> turn;
+    // Where it meets the zero-speed line y = v0/k, at right angles; none for a vertical start.
+    std::optional<Point> zeroSpeed;
+};
+LinearRayLandmarks LinearSingleRayLandmarks(double F, double v0, double k);
+
 }  // namespace sorvel_kampyles

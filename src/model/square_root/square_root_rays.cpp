@@ -106,4 +106,15 @@ double SquareRootEndTime(double A, double beta, double theta0)
     return 2 * (PI_VALUE - theta0) / (beta * a);
 }
 
+double SquareRootZeroSpeedHeight(double A, double beta)
+{
+    return -A / beta;
+}
+
+double SquareRootEndX(double A, double beta, double theta0)
+{
+    const SquareRootRay ray = MakeSquareRootRay(A, beta, theta0);
+    return ray.K * ((ray.pi - ray.theta0) + ray.sin0 * ray.cos0);
+}
+
 }  // namespace sorvel_kampyles

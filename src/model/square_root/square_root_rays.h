@@ -22,6 +22,13 @@ double SquareRootVerticalY(double A, double beta, double t, int sign);
 // Travel time until a ray of start angle θ0 reaches the zero-speed line.
 double SquareRootEndTime(double A, double beta, double theta0);
 
+// The zero-speed line y = −A/β, on which every ray ends at right angles.
+double SquareRootZeroSpeedHeight(double A, double beta);
+
+// Abscissa at which the ray of start angle θ0 (0 < θ0 < π) ends on the zero-speed line, from
+// the closed form x(θ) at θ = π.
+double SquareRootEndX(double A, double beta, double theta0);
+
 // What the two ray functions compute from the start angle alone, for callers that evaluate the
 // same ray at many times. Every field is formed exactly as the functions form it, so the values
 // along the ray are bit for bit the same.

@@ -34,6 +34,23 @@ var SorvelPage = (function () {
     element.style.height = height * scale + "px";
   }
 
+  // The hidden notes that describe elements, outside every window.
+  function notes() {
+    var box = document.getElementById("sorvel-notes");
+    if (!box) {
+      box = document.createElement("div");
+      box.id = "sorvel-notes";
+      box.hidden = true;
+      document.body.append(box);
+    }
+    return box;
+  }
+
+  function placeGroup(group) {
+    var first = group.members[0];
+    if (first && first.parentNode) first.before(group);
+  }
+
   // The keys a scroll bar takes, in the order of the C++ ScrollKey.
   var SCROLL_KEYS = ["ArrowUp", "ArrowDown", "ArrowLeft", "ArrowRight", "PageUp", "PageDown", "Home", "End"];
   var THUMB = 16;  // the thumb's length in logical pixels, as page.css draws it
@@ -132,7 +149,11 @@ var SorvelPage = (function () {
       var layer = document.createElement("section");
       layer.className = "window";
       layer.hidden = true;
+      // A window of its own beside the others, as on the desktop: a dialog that is not modal.
+      layer.setAttribute("role", "dialog");
+      layer.setAttribute("aria-modal", "false");
       layer.setAttribute("aria-label", caption);
+      layer.groups = [];
       var bar = document.createElement("div");
       bar.className = "caption";
       var title = document.createElement("span");
@@ -177,8 +198,9 @@ var SorvelPage = (function () {
     },
     // Tab and Shift+Tab follow the order of the elements in the window.
     tabOrder: function (windowId, ids) {
-      var client = elements.get(windowId).client;
-      ids.forEach(function (id) { client.append(elements.get(id)); });
+      var layer = elements.get(windowId);
+      ids.forEach(function (id) { layer.client.append(elements.get(id)); });
+      layer.groups.forEach(placeGroup);
     },
 
     makeControl: function (id, windowId, kind, a, b, c, d) {
@@ -191,7 +213,8 @@ var SorvelPage = (function () {
       } else if (kind === "scroll") {
         element = scrollBar(id, a === 1, b, c, d);
       } else if (kind === "label") {
-        element = document.createElement("div");
+        // A label element, so that the control it names can be tied to it.
+        element = document.createElement("label");
         element.className = "label";
       } else if (kind === "text") {
         element = document.createElement(a ? "textarea" : "input");
@@ -225,7 +248,69 @@ var SorvelPage = (function () {
     remove: function (id) {
       var element = elements.get(id);
       if (element) element.remove();
+      if (element && element.note) element.note.remove();
       elements.delete(id);
+    },
+
+    // What a screen reader adds after the name: a hidden note the element is described by.
+    description: function (id, text) {
+      var element = elements.get(id);
+      if (!element.note) {
+        element.note = document.createElement("div");
+        element.note.id = "sorvel-note-" + id;
+        element.note.hidden = true;
+        notes().append(element.note);
+        (element.input || element).setAttribute("aria-describedby", element.note.id);
+      }
+      element.note.textContent = text;
+    },
+    valueText: function (id, text) {
+      var element = elements.get(id);
+      (element.input || element).setAttribute("aria-valuetext", text);
+    },
+    // The label names the control on the screen; a click on it puts the focus there. The
+    // control keeps its own accessible name, which says what it sets.
+    labelFor: function (labelId, id) {
+      var element = elements.get(id), target = element.input || element;
+      target.id = target.id || "sorvel-control-" + id;
+      var label = elements.get(labelId);
+      if (target.labels) label.htmlFor = target.id;
+      else target.setAttribute("aria-describedby", label.id = label.id || "sorvel-label-" + labelId);
+    },
+    // Option buttons that belong together, named: the group stands where its first member does.
+    group: function (windowId, name, ids) {
+      var group = document.createElement("div");
+      group.className = "group";
+      group.setAttribute("role", "radiogroup");
+      group.setAttribute("aria-label", name);
+      group.members = ids.map(function (id) { return elements.get(id); });
+      group.setAttribute("aria-owns", ids.map(function (id) {
+        var radio = elements.get(id).input;
+        radio.id = radio.id || "sorvel-control-" + id;
+        return radio.id;
+      }).join(" "));
+      elements.get(windowId).groups.push(group);
+      placeGroup(group);
+    },
+    focus: function (id) {
+      var element = elements.get(id);
+      if (element) (element.input || element).focus({ preventScroll: true });
+    },
+    // One polite live region for the whole program: it says each sentence once, after whatever
+    // is being said. The same sentence twice in a row differs by an invisible blank, so that it
+    // is said again.
+    announce: function (sentence) {
+      var region = document.getElementById("sorvel-status");
+      if (!region) {
+        region = document.createElement("div");
+        region.id = "sorvel-status";
+        region.className = "spoken-only";
+        region.setAttribute("role", "status");
+        region.setAttribute("aria-live", "polite");
+        region.setAttribute("aria-atomic", "true");
+        document.body.append(region);
+      }
+      region.textContent = region.textContent === sentence ? sentence + "\u00a0" : sentence;
     },
 
     // rgba: width × height pixels, four bytes each, at this place of the WebAssembly memory.
@@ -276,6 +361,11 @@ var SorvelPage = (function () {
     end: function () {
       ended = true;
       screen.replaceChildren();
+      // The note below is the one thing left to say.
+      ["sorvel-status", "sorvel-notes"].forEach(function (id) {
+        var element = document.getElementById(id);
+        if (element) element.remove();
+      });
       elements.clear();
       layers = [];
       var note = document.createElement("p");
