@@ -48,8 +48,8 @@ add_custom_command(
     COMMAND node ${SORVEL_PAGE}/assemble.mjs ${SORVEL_PAGE}/sorvel.html.in ${SORVEL_PAGE}/page.css
             ${SORVEL_PAGE}/page.js $<TARGET_FILE:sorvel_web> $<TARGET_FILE_DIR:sorvel_web>/sorvel_web.wasm
             ${CMAKE_CURRENT_BINARY_DIR}/sorvel.html ${CMAKE_CURRENT_BINARY_DIR}/sorvel-sans-regular.woff
-            ${CMAKE_CURRENT_BINARY_DIR}/sorvel-sans-bold.woff
-    DEPENDS sorvel_web ${SORVEL_PAGE}/assemble.mjs ${SORVEL_PAGE}/sorvel.html.in ${SORVEL_PAGE}/page.css
+            ${CMAKE_CURRENT_BINARY_DIR}/sorvel-sans-bold.woff ${CMAKE_CURRENT_SOURCE_DIR}/packaging/sorvel.svg
+    DEPENDS sorvel_web ${CMAKE_CURRENT_SOURCE_DIR}/packaging/sorvel.svg ${SORVEL_PAGE}/assemble.mjs ${SORVEL_PAGE}/sorvel.html.in ${SORVEL_PAGE}/page.css
             ${SORVEL_PAGE}/page.js ${CMAKE_CURRENT_BINARY_DIR}/sorvel-sans-regular.woff
             ${CMAKE_CURRENT_BINARY_DIR}/sorvel-sans-bold.woff
     COMMENT "Assembling sorvel.html")

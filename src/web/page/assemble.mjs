@@ -2,11 +2,11 @@
 // glue and its WebAssembly inlined, and a Content-Security-Policy that forbids every request and
 // allows only these inline scripts and this style, by their hashes, and fonts given as data.
 // Usage: node assemble.mjs template.html page.css page.js program.js program.wasm out.html
-//        regular.woff bold.woff
+//        regular.woff bold.woff icon.svg
 import { createHash } from "node:crypto";
 import { readFileSync, writeFileSync } from "node:fs";
 
-const [template, style, page, program, wasm, out, regular, bold] = process.argv.slice(2);
+const [template, style, page, program, wasm, out, regular, bold, icon] = process.argv.slice(2);
 const read = (file) => readFileSync(file, "utf8");
 const hash = (text) => `'sha256-${createHash("sha256").update(text, "utf8").digest("base64")}'`;
 
@@ -28,11 +28,14 @@ const policy = [
   `script-src ${hash(parts.PAGE)} ${hash(parts.LOADER)} ${hash(parts.PROGRAM)} 'wasm-unsafe-eval'`,
   `style-src ${hash(parts.STYLE)}`,
   "font-src data:",
+  // The program's icon, given so that no browser asks the server for one it would guess at.
+  "img-src data:",
   "base-uri 'none'",
   "form-action 'none'",
 ].join("; ");
 
-let html = read(template).replace("@POLICY@", policy);
+let html = read(template).replace("@POLICY@", policy)
+  .replace("@ICON@", `data:image/svg+xml;base64,${readFileSync(icon).toString("base64")}`);
 // Replaced by function, so that "$" in the inlined text stays as it is.
 for (const [name, text] of Object.entries(parts)) html = html.replace(`@${name}@`, () => text);
 writeFileSync(out, html);

@@ -102,7 +102,7 @@ var SorvelPage = (function () {
   // What Tab stops at in a window, in order: one radio button a group, the selected one if any.
   function tabStops(layer) {
     var stops = [];
-    layer.querySelectorAll("button, input, textarea").forEach(function (element) {
+    layer.querySelectorAll("button, input, textarea, [role=slider]").forEach(function (element) {
       if (element.disabled || element.getClientRects().length === 0) return;
       if (element.type === "radio") {
         var group = layer.querySelectorAll('input[name="' + element.name + '"]');
@@ -116,7 +116,8 @@ var SorvelPage = (function () {
 
   // Tab and Shift+Tab go round within the window in front, as within a window on the desktop.
   document.addEventListener("keydown", function (event) {
-    if (event.key !== "Tab" || layers.length === 0) return;
+    // WebKitGTK names Shift+Tab "Unidentified" when it is synthesised; its code is still Tab.
+    if ((event.key !== "Tab" && event.code !== "Tab") || layers.length === 0) return;
     var stops = tabStops(elements.get(layers[layers.length - 1]));
     if (stops.length === 0) return;
     var first = stops[0], last = stops[stops.length - 1];
