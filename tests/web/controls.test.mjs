@@ -107,7 +107,7 @@ for (const scale of [1, 1.5, 2]) {
 
       const sorvel = (role, name) => control(page, "SORVEL", role, name);
       await clickAndWaitFront(page, intro("radio", "V LINEAR WITH Y"), "SORVEL");
-      assert.deepEqual(missingRays(await picture(page, "SORVEL", LINEAR), -8, scale), []);
+      await waitForPicture(page, "SORVEL", LINEAR, "the fan of k = -8", (image) => missingRays(image, -8, scale));
       await expectRunning(page, "SORVEL", LINEAR);
       await sorvel("button", "STOP TIMER").click();
       await waitFor("the timer to stop", () => expectStill(page, "SORVEL", LINEAR).then(() => true));
@@ -164,7 +164,7 @@ for (const scale of [1, 1.5, 2]) {
     await withProgram({ scale }, async (page) => {
       const square = (role, name) => control(page, "CASE OF SQUARE ROOT", role, name);
       await clickAndWaitFront(page, control(page, "INTRODUCTION", "button", "START"), "CASE OF SQUARE ROOT");
-      assert.deepEqual(missingField(await picture(page, "CASE OF SQUARE ROOT", SQUARE), 1000, scale), []);
+      await waitForPicture(page, "CASE OF SQUARE ROOT", SQUARE, "the field of A = 1000", (image) => missingField(image, 1000, scale));
       await expectRunning(page, "CASE OF SQUARE ROOT", SQUARE);
       await square("button", "TIME OFF").click();
       await waitFor("the timer to stop", () => expectStill(page, "CASE OF SQUARE ROOT", SQUARE).then(() => true));

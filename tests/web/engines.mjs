@@ -95,9 +95,14 @@ const CHROMIUM_FLAGS = ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no
   "--disable-background-networking", "--disable-component-update", "--disable-sync", "--disable-default-apps",
   "--disable-extensions", "--font-render-hinting=none"];
 
+// Debian's Chromium as playwright-core's browser, for what only it is asked (the benchmarks).
+export function chromiumBrowser() {
+  return chromium.launch({ executablePath: process.env.SORVEL_CHROMIUM || "/usr/bin/chromium", args: CHROMIUM_FLAGS,
+    headless: true });
+}
+
 async function launchChromium({ scale, touch }) {
-  const browser = await chromium.launch({ executablePath: process.env.SORVEL_CHROMIUM || "/usr/bin/chromium",
-    args: CHROMIUM_FLAGS, headless: true });
+  const browser = await chromiumBrowser();
   return {
     async open({ width, height }) {
       const context = await browser.newContext({ viewport: { width, height }, deviceScaleFactor: scale, hasTouch: touch });

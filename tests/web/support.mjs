@@ -238,17 +238,34 @@ export async function clickAndWaitFront(program, target, caption) {
   await waitFor(`${caption} in front`, async () => (await program.frontCaption()) === caption);
 }
 
-// The device pixels a window's picture holds now, as RGBA bytes, with its size.
+// The device pixels a window's picture holds now, as RGBA bytes, with its size. They cross from the
+// page as runs of equal pixels: a picture is mostly background, and some engines' automation
+// carries a long text slowly.
 export async function picture(program, caption, name) {
   const data = await program.evaluate((caption, name) => {
     const canvas = find(caption, "img", name);
-    const image = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height);
+    const bytes = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
+    const words = new Uint32Array(bytes.buffer, bytes.byteOffset, bytes.length / 4);
+    const runs = [];
+    for (let i = 0; i < words.length;) {
+      let j = i + 1;
+      while (j < words.length && words[j] === words[i]) ++j;
+      runs.push(words[i], j - i);
+      i = j;
+    }
+    const packed = new Uint8Array(new Uint32Array(runs).buffer);
     let text = "";
-    const bytes = image.data;
-    for (let i = 0; i < bytes.length; i += 32768) text += String.fromCharCode.apply(null, bytes.subarray(i, i + 32768));
-    return { width: canvas.width, height: canvas.height, base64: btoa(text) };
+    for (let i = 0; i < packed.length; i += 32768) text += String.fromCharCode.apply(null, packed.subarray(i, i + 32768));
+    return { width: canvas.width, height: canvas.height, runs: btoa(text) };
   }, caption, name);
-  return { width: data.width, height: data.height, rgba: Buffer.from(data.base64, "base64") };
+  const packed = Buffer.from(data.runs, "base64");
+  const runs = new Uint32Array(packed.buffer.slice(packed.byteOffset, packed.byteOffset + packed.length));
+  const pixels = new Uint32Array(data.width * data.height);
+  for (let k = 0, at = 0; k < runs.length; k += 2) {
+    pixels.fill(runs[k], at, at + runs[k + 1]);
+    at += runs[k + 1];
+  }
+  return { width: data.width, height: data.height, rgba: Buffer.from(pixels.buffer) };
 }
 
 export function pixelAt(image, x, y) {
