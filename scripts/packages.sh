@@ -21,7 +21,10 @@ install_command() {
     command -v "$1" >/dev/null 2>&1 || install_missing "$2"
 }
 
-# What building the browser edition needs: Debian's emscripten; Node.js assembles the page.
-WEB_PACKAGES=(emscripten cmake make)
-# What testing it needs: Debian's Chromium, driven from Node.js through npm's playwright-core.
-WEB_TEST_PACKAGES=(chromium)
+# What building the browser edition needs: Debian's emscripten; Node.js assembles the page; the
+# page's face is cut from Liberation Sans with fontTools.
+WEB_PACKAGES=(emscripten cmake make fonts-liberation2 python3-fonttools)
+# What testing it needs: the three engines schools have, Debian's own builds, each driven by its own
+# automation (Chromium through playwright-core, Firefox over WebDriver BiDi, WebKitGTK through
+# WebKitWebDriver, which shows its windows on an Xvfb display).
+WEB_TEST_PACKAGES=(chromium firefox-esr webkit2gtk-driver xvfb xauth)

@@ -6,7 +6,18 @@ import { readFileSync, writeFileSync, mkdtempSync } from "node:fs";
 import { tmpdir } from "node:os";
 import path from "node:path";
 import { pathToFileURL } from "node:url";
-import { launch, waitFor, frontCaption, control } from "../../tests/web/support.mjs";
+import { chromiumBrowser } from "../../tests/web/engines.mjs";
+import { waitFor } from "../../tests/web/support.mjs";
+
+// The window in front, and a click on a control of the introduction, in the raw page.
+const frontCaption = (page) => page.evaluate(() => {
+  let best = null;
+  for (const layer of document.querySelectorAll("section.window:not([hidden])"))
+    if (!best || Number(layer.style.zIndex) > Number(best.style.zIndex)) best = layer;
+  return best ? best.getAttribute("aria-label") : "";
+});
+const control = (page, caption, role, name) =>
+  page.locator(`section.window[aria-label="${caption}"]`).getByRole(role, { name, exact: true });
 
 const [benchJs, nativeJson, page] = process.argv.slice(2);
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
@@ -15,7 +26,7 @@ const native = {};
 for (const b of JSON.parse(readFileSync(nativeJson, "utf8")).benchmarks)
   if (b.aggregate_name === "median") native[b.run_name.replace(/ raster$/, "")] = b.real_time;
 
-const browser = await launch();
+const browser = await chromiumBrowser();
 try {
   // The ticks, compiled to WebAssembly, in a page of their own.
   const dir = mkdtempSync(path.join(tmpdir(), "sorvel-bench-"));

@@ -64,11 +64,19 @@ public:
     virtual void SetChecked(bool checked) = 0;
 };
 
+// Where a scroll bar's thumb stands, in logical pixels along the bar from its top or left end.
+struct ThumbExtent {
+    int start = 0, length = 0, barLength = 0;
+    friend bool operator==(const ThumbExtent&, const ThumbExtent&) = default;
+};
+
 class ScrollBarPeer : public ControlPeer {
 public:
     virtual void SetValue(int value) = 0;
     // What a screen reader says for the value, in its units.
     virtual void SetValueText(const std::string& text) = 0;
+    // Where to draw the thumb; a toolkit whose scroll bars draw their own thumb ignores it.
+    virtual void SetThumb(const ThumbExtent& /*thumb*/) {}
 };
 
 class TextBoxPeer : public ControlPeer {

@@ -5,6 +5,7 @@
 #include "surface/announcements.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace surface {
 
@@ -186,6 +187,7 @@ void ScrollBar::SetValue(int value)
     static_cast<ScrollBarPeer&>(peer()).SetValue(value);
     // Told before the handler runs, so that what the handler announces follows the value.
     tellValueText();
+    showThumb();
     if (OnChange)
         OnChange();
 }
@@ -222,6 +224,54 @@ bool ScrollBar::UserKey(ScrollKey key)
         return true;
     }
     return false;
+}
+
+int ScrollBar::length() const
+{
+    const PixelRect rect = Pixels();
+    return orientation_ == Orientation::Vertical ? rect.height : rect.width;
+}
+
+ThumbExtent ScrollBar::Thumb() const
+{
+    const int bar = length();
+    const int thumb = std::min(kThumbLength, bar);
+    const int span = range_.max - range_.min;
+    const double along = span > 0 ? double(value_ - range_.min) / span : 0;
+    return {static_cast<int>(std::lround(along * (bar - thumb))), thumb, bar};
+}
+
+bool ScrollBar::UserPress(double at, bool coarse)
+{
+    const ThumbExtent thumb = Thumb();
+    const double middle = thumb.start + thumb.length / 2.0;
+    const double reach = std::max<double>(thumb.length, coarse ? kTouchTarget : 0) / 2;
+    if (std::abs(at - middle) <= reach) {
+        grip_ = at - thumb.start;
+        return true;
+    }
+    SetValue(value_ + (at < middle ? -range_.largeChange : range_.largeChange));
+    return false;
+}
+
+void ScrollBar::UserDrag(double at)
+{
+    const ThumbExtent thumb = Thumb();
+    const int travel = thumb.barLength - thumb.length;
+    if (travel <= 0)
+        return;
+    const double along = std::clamp((at - grip_) / travel, 0.0, 1.0);
+    SetValue(range_.min + static_cast<int>(std::lround(along * (range_.max - range_.min))));
+}
+
+void ScrollBar::geometryChanged()
+{
+    showThumb();
+}
+
+void ScrollBar::showThumb()
+{
+    static_cast<ScrollBarPeer&>(peer()).SetThumb(Thumb());
 }
 
 Label::Label(WindowPeer& window, const std::string& caption, TwipsRect design) : CaptionedControl(caption, design)

@@ -168,13 +168,34 @@ public:
     // to Min and Max. Returns false for a key it does not take.
     bool UserKey(ScrollKey key);
 
+    // Where the thumb stands for the value, along the bar as it is laid out now.
+    ThumbExtent Thumb() const;
+    // A press (mouse, finger or pen) `at` logical pixels along the bar. On the thumb it takes
+    // hold of it and returns true; in the trough it moves one LargeChange toward the press, once,
+    // and returns false. A coarse pointer (a finger) holds the thumb anywhere within a target
+    // of kTouchTarget pixels around its middle.
+    bool UserPress(double at, bool coarse);
+    // The held thumb follows the pointer, now `at` pixels along the bar; the value follows the thumb.
+    void UserDrag(double at);
+
+    // The thumb's length: that of the desktop's smallest thumb, so that it is as easy to catch.
+    static constexpr int kThumbLength = 16;
+    // The least target a finger is given, in pixels (the common touch guideline's 24 CSS px).
+    static constexpr int kTouchTarget = 24;
+
+protected:
+    void geometryChanged() override;
+
 private:
     void tellValueText();
+    int length() const;
+    void showThumb();
 
     Orientation orientation_;
     ScrollRange range_;
     int value_;
     ValueTextRule valueText_;
+    double grip_ = 0;  // where along the thumb the pointer holds it
 };
 
 class Label : public CaptionedControl {

@@ -45,6 +45,7 @@ EM_JS(void, jsName, (int id, const char* text), { SorvelPage.name(id, UTF8ToStri
 EM_JS(void, jsCaption, (int id, const char* text), { SorvelPage.caption(id, UTF8ToString(text)); });
 EM_JS(void, jsChecked, (int id, int on), { SorvelPage.checked(id, on !== 0); });
 EM_JS(void, jsValue, (int id, int value), { SorvelPage.value(id, value); });
+EM_JS(void, jsThumb, (int id, int start, int length, int bar), { SorvelPage.thumb(id, start, length, bar); });
 EM_JS(void, jsText, (int id, const char* text), { SorvelPage.text(id, UTF8ToString(text)); });
 EM_JS(void, jsFontSize, (int id, double points), { SorvelPage.fontSize(id, points); });
 EM_JS(void, jsBordered, (int id), { SorvelPage.bordered(id); });
@@ -161,6 +162,11 @@ void Checked(int id, bool checked)
 void Value(int id, int value)
 {
     jsValue(id, value);
+}
+
+void Thumb(int id, const surface::ThumbExtent& thumb)
+{
+    jsThumb(id, thumb.start, thumb.length, thumb.barLength);
 }
 
 void Text(int id, const std::string& text)

@@ -27,6 +27,7 @@ void Name(int id, const std::string& name);
 void Caption(int id, const std::string& caption);
 void Checked(int id, bool checked);
 void Value(int id, int value);
+void Thumb(int id, const surface::ThumbExtent& thumb);
 void Text(int id, const std::string& text);
 void FontSize(int id, double points);
 void Bordered(int id);

@@ -13,7 +13,7 @@ foreach(target sorvel_model sorvel_surface sorvel_windows sorvel_web)
     target_compile_options(${target} PRIVATE ${SORVEL_WEB_SPEED})
 endforeach()
 target_link_options(sorvel_web PRIVATE ${SORVEL_WEB_SPEED})
-set(SORVEL_WEB_EXPORTS _main,_web_click,_web_scroll,_web_key,_web_edit,_web_close,_web_resize,_web_frame)
+set(SORVEL_WEB_EXPORTS _main,_web_click,_web_press,_web_drag,_web_key,_web_edit,_web_close,_web_resize,_web_frame)
 target_link_options(sorvel_web PRIVATE
     -sENVIRONMENT=web
     -sALLOW_MEMORY_GROWTH=1
@@ -27,13 +27,31 @@ target_link_options(sorvel_web PRIVATE
 sorvel_warnings(sorvel_web)
 
 set(SORVEL_PAGE ${CMAKE_CURRENT_SOURCE_DIR}/src/web/page)
+# The page's face, cut at build time from Debian's installed Liberation Sans (fonts-liberation2)
+# with Debian's fontTools, which lives with Debian's own interpreter.
+find_file(SORVEL_SANS_REGULAR LiberationSans-Regular.ttf PATHS /usr/share/fonts/truetype/liberation2
+          NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+find_file(SORVEL_SANS_BOLD LiberationSans-Bold.ttf PATHS /usr/share/fonts/truetype/liberation2
+          NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+find_program(SORVEL_FONT_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+foreach(style regular bold)
+    string(TOUPPER ${style} upper)
+    add_custom_command(
+        OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/sorvel-sans-${style}.woff
+        COMMAND ${SORVEL_FONT_PYTHON} ${SORVEL_PAGE}/subset_font.py ${SORVEL_SANS_${upper}}
+                ${CMAKE_CURRENT_BINARY_DIR}/sorvel-sans-${style}.woff
+        DEPENDS ${SORVEL_PAGE}/subset_font.py ${SORVEL_SANS_${upper}}
+        COMMENT "Cutting the page's face (${style}) from Liberation Sans")
+endforeach()
 add_custom_command(
     OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/sorvel.html
     COMMAND node ${SORVEL_PAGE}/assemble.mjs ${SORVEL_PAGE}/sorvel.html.in ${SORVEL_PAGE}/page.css
             ${SORVEL_PAGE}/page.js $<TARGET_FILE:sorvel_web> $<TARGET_FILE_DIR:sorvel_web>/sorvel_web.wasm
-            ${CMAKE_CURRENT_BINARY_DIR}/sorvel.html
-    DEPENDS sorvel_web ${SORVEL_PAGE}/assemble.mjs ${SORVEL_PAGE}/sorvel.html.in ${SORVEL_PAGE}/page.css
-            ${SORVEL_PAGE}/page.js
+            ${CMAKE_CURRENT_BINARY_DIR}/sorvel.html ${CMAKE_CURRENT_BINARY_DIR}/sorvel-sans-regular.woff
+            ${CMAKE_CURRENT_BINARY_DIR}/sorvel-sans-bold.woff ${CMAKE_CURRENT_SOURCE_DIR}/packaging/sorvel.svg
+    DEPENDS sorvel_web ${CMAKE_CURRENT_SOURCE_DIR}/packaging/sorvel.svg ${SORVEL_PAGE}/assemble.mjs ${SORVEL_PAGE}/sorvel.html.in ${SORVEL_PAGE}/page.css
+            ${SORVEL_PAGE}/page.js ${CMAKE_CURRENT_BINARY_DIR}/sorvel-sans-regular.woff
+            ${CMAKE_CURRENT_BINARY_DIR}/sorvel-sans-bold.woff
     COMMENT "Assembling sorvel.html")
 add_custom_target(sorvel_page ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/sorvel.html)
 

@@ -85,11 +85,21 @@ public:
     }
     void SetValue(int value) override { dom::Value(id(), value); }
     void SetValueText(const std::string& text) override { dom::ValueText(id(), text); }
-    void Scrolled(int value) override { bar_.UserMove(value); }
+    // The square-root window lays itself out on every tick: the page is told only of changes.
+    void SetThumb(const surface::ThumbExtent& thumb) override
+    {
+        if (thumb == thumb_)
+            return;
+        thumb_ = thumb;
+        dom::Thumb(id(), thumb);
+    }
+    bool Pressed(double at, bool coarse) override { return bar_.UserPress(at, coarse); }
+    void Dragged(double at) override { bar_.UserDrag(at); }
     bool Key(int scrollKey) override { return bar_.UserKey(static_cast<surface::ScrollKey>(scrollKey)); }
 
 private:
     surface::ScrollBar& bar_;
+    surface::ThumbExtent thumb_{-1, -1, -1};
 };
 
 class Label : public Element<surface::CaptionPeer> {
@@ -385,10 +395,16 @@ void WebBackend::Click(int id)
         at->second->Clicked();
 }
 
-void WebBackend::Scroll(int id, int value)
+bool WebBackend::Press(int id, double along, bool coarse)
+{
+    const auto at = forwarders_.find(id);
+    return at != forwarders_.end() && at->second->Pressed(along, coarse);
+}
+
+void WebBackend::Drag(int id, double along)
 {
     if (const auto at = forwarders_.find(id); at != forwarders_.end())
-        at->second->Scrolled(value);
+        at->second->Dragged(along);
 }
 
 bool WebBackend::Key(int id, int scrollKey)

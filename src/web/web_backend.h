@@ -22,7 +22,9 @@ public:
     virtual ~Forwarder() = default;
     virtual int ElementId() const = 0;
     virtual void Clicked() {}
-    virtual void Scrolled(int /*value*/) {}
+    // A scroll bar pressed, or its thumb dragged, this many logical pixels along it.
+    virtual bool Pressed(double /*at*/, bool /*coarse*/) { return false; }
+    virtual void Dragged(double /*at*/) {}
     virtual bool Key(int /*scrollKey*/) { return false; }
     virtual void Edited(const std::string& /*text*/) {}
 };
@@ -43,7 +45,8 @@ public:
 
     // What the page reports.
     void Click(int id);
-    void Scroll(int id, int value);
+    bool Press(int id, double along, bool coarse);
+    void Drag(int id, double along);
     bool Key(int id, int scrollKey);
     void Edit(int id, const std::string& text);
     void Close(int windowId);

@@ -15,9 +15,14 @@ EMSCRIPTEN_KEEPALIVE void web_click(int id)
     web::TheWebBackend().Click(id);
 }
 
-EMSCRIPTEN_KEEPALIVE void web_scroll(int id, int value)
+EMSCRIPTEN_KEEPALIVE int web_press(int id, double along, int coarse)
 {
-    web::TheWebBackend().Scroll(id, value);
+    return web::TheWebBackend().Press(id, along, coarse != 0) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE void web_drag(int id, double along)
+{
+    web::TheWebBackend().Drag(id, along);
 }
 
 EMSCRIPTEN_KEEPALIVE int web_key(int id, int scrollKey)

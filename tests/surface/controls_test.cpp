@@ -7,6 +7,8 @@
 #include "windows/square_riza.h"
 #include "windows/startup.h"
 
+#include <cmath>
+
 namespace {
 
 using shell::INTROD;
@@ -51,6 +53,46 @@ TEST(Controls, ScrollBarsKeepTheirRangeAndChangeOnlyWhenTheValueDoes)
     A.SetValue(-3);
     EXPECT_EQ(A.Value(), 500);
     EXPECT_EQ(changes, 2);
+}
+
+// What a press along a bar does: on the thumb it holds it and the value follows the pointer; in
+// the trough it pages once toward the press, for a tap of a finger as for a click.
+TEST(Controls, APressOnTheThumbDragsAndAPressInTheTroughPagesOnce)
+{
+    sorvel_kampyles::ShowSquareRootCase();
+    surface::ScrollBar& A = *SQUARE_RIZA::instance().controls().HScroll1;  // 500..5000, page 100, at 1000
+    const surface::ThumbExtent at1000 = A.Thumb();
+    ASSERT_GT(at1000.barLength, 100);
+    EXPECT_EQ(at1000.length, surface::ScrollBar::kThumbLength);
+    EXPECT_EQ(at1000.start, std::lround((at1000.barLength - at1000.length) * 500.0 / 4500));
+
+    // Three quarters along the trough: one page up, not a jump to where the press was.
+    EXPECT_FALSE(A.UserPress(at1000.barLength * 0.75, true));
+    EXPECT_EQ(A.Value(), 1100);
+    EXPECT_FALSE(A.UserPress(1, false));
+    EXPECT_EQ(A.Value(), 1000);
+
+    // Held at its middle, the thumb goes where the pointer goes (to the pixel it is drawn at), and
+    // no further than the ends.
+    const double middle = at1000.start + at1000.length / 2.0;
+    const double travel = at1000.barLength - at1000.length;
+    ASSERT_TRUE(A.UserPress(middle, false));
+    A.UserDrag(middle + travel * 2000.0 / 4500);
+    EXPECT_NEAR(A.Value(), 3000, 4500.0 / travel);
+    EXPECT_NEAR(A.Thumb().start, at1000.start + travel * 2000.0 / 4500, 1);
+    A.UserDrag(at1000.barLength * 2.0);
+    EXPECT_EQ(A.Value(), 5000);
+    EXPECT_EQ(A.Thumb().start + A.Thumb().length, A.Thumb().barLength);
+    A.UserDrag(-50);
+    EXPECT_EQ(A.Value(), 500);
+    EXPECT_EQ(A.Thumb().start, 0);
+
+    // Just beside the thumb a mouse pages, while a finger, given a larger target, holds the thumb.
+    const double beside = A.Thumb().length + 3;
+    EXPECT_TRUE(A.UserPress(beside, true));
+    EXPECT_EQ(A.Value(), 500);
+    EXPECT_FALSE(A.UserPress(beside, false));
+    EXPECT_EQ(A.Value(), 600);
 }
 
 TEST(Controls, ClosingByTheFrameStopsTheWindowsTimerAndEndStopsEveryOne)

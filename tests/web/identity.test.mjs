@@ -8,7 +8,7 @@ import { mkdtempSync, readFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import path from "node:path";
 import { fileURLToPath } from "node:url";
-import { launch, openProgram, control, picture, waitFor } from "./support.mjs";
+import { withProgram, control, picture, waitFor, scaleNeeds } from "./support.mjs";
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const SCENARIOS = path.join(here, "identity_scenarios.txt");
@@ -66,22 +66,19 @@ const KEYS = new Set(["ArrowUp", "ArrowDown", "ArrowLeft", "ArrowRight", "PageUp
 
 for (const scale of [1, 1.5, 2])
   for (const [name, scenario] of Object.entries(scenarios()))
-    test(`${name} at scale ${scale}: the desktop raster's pixels`, async () => {
+    test(`${name} at scale ${scale}: the desktop raster's pixels`, scaleNeeds(scale), async () => {
       const expected = reference(name, 1024, 768, scale);
       const mask = textMask(expected, scale);
-      const browser = await launch();
-      try {
-        const { page, errors } = await openProgram(browser, { width: 1024, height: 768, scale });
+      await withProgram({ width: 1024, height: 768, scale }, async (page) => {
         for (const [caption, controlName, action] of scenario.steps) {
-          const target = page.locator(`section.window[aria-label="${caption}"]`).getByLabel(controlName, { exact: true })
-            .or(control(page, caption, "button", controlName));
-          await waitFor(`${controlName} in ${caption}`, () => target.first().isVisible());
-          if (KEYS.has(action)) {
-            await target.first().focus();
-            await page.keyboard.press(action);
-          } else {
-            await target.first().click();
-          }
+          const role = await waitFor(`${controlName} in ${caption}`, () => page.evaluate((caption, name) => {
+            const element = Array.from(windowOf(caption)?.querySelectorAll("button, input, textarea, [role]") ?? [])
+              .find((e) => nameOf(e) === name && shown(e));
+            return element ? roleOf(element) : null;
+          }, caption, controlName));
+          const target = control(page, caption, role, controlName);
+          if (KEYS.has(action)) await target.press(action);
+          else await target.click();
         }
         const [caption, pictureName] = scenario.picture;
         let last = {};
@@ -89,8 +86,6 @@ for (const scale of [1, 1.5, 2])
           last = differences(await picture(page, caption, pictureName), expected, mask);
           return last.count === 0;
         }).catch((error) => assert.fail(`${error.message}: ${last.count} pixels differ, the first ${last.first}`));
-        assert.deepEqual(errors, []);
-      } finally {
-        await browser.close();
-      }
+        assert.deepEqual(await page.errors(), []);
+      });
     });

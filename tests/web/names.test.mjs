@@ -1,13 +1,17 @@
 // The browser's own accessibility tree names every control of every window, with the names the
-// desktop gives them, each window a dialog and the pictures images that describe what they show.
+// desktop gives them, each window a dialog and the pictures images that describe what they show
+// (read from Chromium's tree; the other engines' automation does not expose theirs); and in every
+// engine, on every classroom screen, every caption and text shows whole in the page's own face and
+// every control is within reach.
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { launch, openProgram, control, clickAndWaitFront, waitFor, windowOf } from "./support.mjs";
+import { withProgram, control, clickAndWaitFront, ENGINE, scaleNeeds, waitFor } from "./support.mjs";
 
 // Role and name of every node the browser exposes now (behind windows are inert and left out).
 // The browser folds runs of blanks in a name into one, as the accessible-name rules ask, so
 // "increase  upwards" is heard as on the desktop but read back with one blank.
-async function accessibleNodes(page) {
+async function accessibleNodes(program) {
+  const { page } = program.chromium;
   const cdp = await page.context().newCDPSession(page);
   const { nodes } = await cdp.send("Accessibility.getFullAXTree");
   await cdp.detach();
@@ -36,10 +40,9 @@ const WINDOWS = {
     "button: TIME ON", "button: TIME OFF", "radio: start timer", "radio: CONTINUE"],
 };
 
-test("every control of every window has its name in the accessibility tree", async () => {
-  const browser = await launch();
-  try {
-    const { page, errors } = await openProgram(browser);
+test("every control of every window has its name in the accessibility tree",
+  ENGINE === "chromium" ? {} : { skip: `${ENGINE}: its automation gives no accessibility tree` }, async () => {
+  await withProgram({}, async (page) => {
     const check = async (caption) => {
       const nodes = await accessibleNodes(page);
       for (const expected of WINDOWS[caption].map(folded))
@@ -62,30 +65,27 @@ test("every control of every window has its name in the accessibility tree", asy
     await clickAndWaitFront(page, control(page, "SORVEL", "button", "BACK TO INTRODUTION"), "INTRODUCTION");
     await clickAndWaitFront(page, control(page, "INTRODUCTION", "radio", "V AS SQUARE ROOT"), "CASE OF SQUARE ROOT");
     await check("CASE OF SQUARE ROOT");
-    assert.deepEqual(errors, []);
-  } finally {
-    await browser.close();
-  }
+    assert.deepEqual(await page.errors(), []);
+  });
 });
 
 // What a screen reader meets in a window now: each exposed node's role, name, value in words and
 // description, the node with the focus, and what the live region says.
-async function screenReaderView(page, caption) {
+async function screenReaderView(program, caption) {
+  const { page } = program.chromium;
   const cdp = await page.context().newCDPSession(page);
   const { nodes } = await cdp.send("Accessibility.getFullAXTree");
   await cdp.detach();
   const seen = nodes.filter((node) => !node.ignored).map((node) => ({
     role: node.role?.value, name: node.name?.value ?? "", description: node.description?.value ?? "",
     focused: (node.properties || []).some((p) => p.name === "focused" && p.value.value),
-    labels: (node.name?.sources || []).flatMap((s) => s.nativeSourceValue?.relatedNodes?.map((r) => r.text) ?? []),
   }));
   // Chromium's protocol reports a slider's number as its value text; the page's aria-valuetext is
   // what the platform's screen reader gets, so it is read from the element.
-  const valueTexts = await page.locator(`section.window[aria-label="${caption}"] [role=slider], ` +
-    `section.window[aria-label="${caption}"] input[type=range]`).evaluateAll((bars) =>
-    Object.fromEntries(bars.filter((b) => b.getClientRects().length > 0)
-      .map((b) => [b.getAttribute("aria-label"), b.getAttribute("aria-valuetext")])));
-  const live = await page.evaluate(() => {
+  const valueTexts = await program.evaluate((caption) => Object.fromEntries(
+    Array.from(windowOf(caption).querySelectorAll("[role=slider]")).filter((b) => b.getClientRects().length > 0)
+      .map((b) => [b.getAttribute("aria-label"), b.getAttribute("aria-valuetext")])), caption);
+  const live = await program.evaluate(() => {
     const region = document.querySelector('[aria-live="polite"]');
     return region ? region.textContent.trim() : "";
   });
@@ -93,10 +93,9 @@ async function screenReaderView(page, caption) {
   return { seen, valueTexts, live, find, focused: seen.find((node) => node.focused && node.role !== "RootWebArea") };
 }
 
-test("case windows as a screen reader meets them: focus, values in words, descriptions, announcements", async () => {
-  const browser = await launch();
-  try {
-    const { page, errors } = await openProgram(browser);
+test("case windows as a screen reader meets them: focus, values in words, descriptions, announcements",
+  ENGINE === "chromium" ? {} : { skip: `${ENGINE}: its automation gives no accessibility tree` }, async () => {
+  await withProgram({}, async (page) => {
     await clickAndWaitFront(page, control(page, "INTRODUCTION", "radio", "V LINEAR WITH Y"), "SORVEL");
     let view = await screenReaderView(page, "SORVEL");
     // Opened by the user, the window takes the focus on its first tab stop.
@@ -107,9 +106,7 @@ test("case windows as a screen reader meets them: focus, values in words, descri
 
     await control(page, "SORVEL", "button", "STOP TIMER").click();
     await waitFor("the stop announced", async () => /^Time stopped at \d\.\d{3} s$/.test((await screenReaderView(page, "SORVEL")).live));
-    const bar = control(page, "SORVEL", "slider", "time");
-    await bar.focus();
-    await page.keyboard.press("End");
+    await control(page, "SORVEL", "slider", "time").press("End");
     view = await waitFor("the time bar's move announced", async () => {
       const now = await screenReaderView(page, "SORVEL");
       return now.live === "Wavefronts of 1.000 s under the fan of rays" && now;
@@ -121,14 +118,14 @@ test("case windows as a screen reader meets them: focus, values in words, descri
     await control(page, "SORVEL", "button", "SINGLE RAY").click();
     const angle = control(page, "SORVEL", "slider", "start angle of the single ray");
     await angle.focus();
-    for (let i = 0; i < 6; ++i) await page.keyboard.press("PageDown");  // 6 × 5.0 degrees
+    for (let i = 0; i < 6; ++i) await page.key("PageDown");  // 6 × 5.0 degrees
     view = await waitFor("the single ray announced", async () => {
       const now = await screenReaderView(page, "SORVEL");
       return now.live === "Single ray at 30.0 degrees" && now;
     });
     assert.equal(view.valueTexts["start angle of the single ray"], "30.0 degrees");
-    // The bar keeps the name of what it sets, and is tied to the caption beside it.
-    assert.deepEqual(view.find("slider", "start angle of the single ray").labels, ["STARTING ANGLE =30.0"]);
+    // The bar keeps the name of what it sets, and is tied to the caption beside it, which describes it.
+    assert.equal(view.find("slider", "start angle of the single ray").description, "STARTING ANGLE =30.0");
     assert.match(view.find("image", "rays and wavefronts of the linear medium").description,
       /a single ray at 30\.0 degrees .* rises to its highest point at x = 72\.2, y = 19\.3, and turns back\.$/);
 
@@ -141,9 +138,7 @@ test("case windows as a screen reader meets them: focus, values in words, descri
       /^Square-root case, speed the square root of 1000 plus 40 times y\..* y = -25\.0 at right angles; the ray leaving level reaches it at x = 39\.3 after 2\.48 time units\.$/);
     assert.equal(view.find("image", "formula of the speed as the square root of a linear function of y").description,
       "v equals the square root of the sum A plus beta times y, equation 1");
-    const A = control(page, "CASE OF SQUARE ROOT", "slider", "A");
-    await A.focus();
-    await page.keyboard.press("PageDown");
+    await control(page, "CASE OF SQUARE ROOT", "slider", "A").press("PageDown");
     view = await waitFor("the new A announced", async () => {
       const now = await screenReaderView(page, "CASE OF SQUARE ROOT");
       return now.live === "A = 1100" && now;
@@ -151,15 +146,14 @@ test("case windows as a screen reader meets them: focus, values in words, descri
     assert.equal(view.valueTexts.A, "1100");
     // The square-root timer brings its window back on every tick, and leaves the focus on A.
     assert.equal(view.focused?.name, "A");
-    assert.deepEqual(errors, []);
-  } finally {
-    await browser.close();
-  }
+    assert.deepEqual(await page.errors(), []);
+  });
 });
 
 // What of each control's text is not shown: beyond its box, or under a control in front of it.
 function cutTexts(page, caption) {
-  return page.locator(`section.window[aria-label="${caption}"] .client`).evaluate((client) => {
+  return page.evaluate((caption) => {
+    const client = windowOf(caption).querySelector(".client");
     const cut = [];
     const controls = Array.from(client.children).filter((e) => e.getClientRects().length > 0);
     const inside = (r, box) => r.left >= box.left - 0.5 && r.right <= box.right + 0.5 && r.top >= box.top - 0.5 &&
@@ -167,7 +161,7 @@ function cutTexts(page, caption) {
     const overlaps = (r, box) => r.left < box.right - 0.5 && r.right > box.left + 0.5 && r.top < box.bottom - 0.5 &&
       r.bottom > box.top + 0.5;
     controls.forEach((element, i) => {
-      if (element.tagName === "INPUT" && element.type !== "text") return;  // a slider has no text
+      if (element.getAttribute("role") === "slider") return;  // a slider has no text
       if (element.tagName === "INPUT" || element.tagName === "TEXTAREA") {
         // The theory's text scrolls in its box where even a box as tall as the window is too short.
         const reachable = element.tagName === "TEXTAREA" && element.offsetTop + element.offsetHeight >= client.clientHeight - 1;
@@ -188,15 +182,17 @@ function cutTexts(page, caption) {
       }
     });
     return [...new Set(cut)];
-  });
+  }, caption);
 }
 
 // What of a window's controls is out of reach: past the page's edges (it may scroll down, never
 // sideways), or overlapping another control. The picture is as tall as the whole window, caption
-// bar included, and its lowest strip is not seen, as designed; the formulas of the introduction and of the theory overlap,
-// by a pixel, each other and the boxes of the option buttons beside them, as they were designed.
+// bar included, and its lowest strip is not seen, as designed; the formulas of the introduction and
+// of the theory overlap, by a pixel, each other and the boxes of the option buttons beside them, as
+// they were designed.
 function misplaced(page, caption) {
-  return page.locator(`section.window[aria-label="${caption}"] .client`).evaluate((client) => {
+  return page.evaluate((caption) => {
+    const client = windowOf(caption).querySelector(".client");
     const faults = [];
     const page = document.documentElement;
     if (page.scrollWidth > page.clientWidth) faults.push(`the page scrolls sideways by ${page.scrollWidth - page.clientWidth}`);
@@ -220,17 +216,16 @@ function misplaced(page, caption) {
       }
     });
     return faults;
-  });
+  }, caption);
 }
 
 // Classroom screens: a monitor, a projector, tablets held upright, and browsers zoomed to 150 % and
 // 200 % (1366 × 768 and 1920 × 1080 so zoomed leave these CSS pixels at these ratios).
 for (const [width, height, scale] of [[1024, 768, 1], [1280, 800, 1], [1920, 1080, 1], [1024, 768, 1.5],
   [1024, 768, 2], [768, 1024, 2], [800, 1280, 1.5], [911, 512, 1.5], [683, 384, 2], [1280, 720, 1.5], [960, 540, 2]])
-  test(`every caption and text shows whole, and every control within reach, at ${width} x ${height}, scale ${scale}`, async () => {
-    const browser = await launch();
-    try {
-      const { page, errors } = await openProgram(browser, { width, height, scale });
+  test(`every caption and text shows whole, and every control within reach, at ${width} x ${height}, scale ${scale}`,
+    scaleNeeds(scale), async () => {
+    await withProgram({ width, height, scale }, async (page) => {
       const whole = async (caption, why) => {
         assert.deepEqual(await cutTexts(page, caption), [], why);
         assert.deepEqual(await misplaced(page, caption), [], why);
@@ -242,25 +237,22 @@ for (const [width, height, scale] of [[1024, 768, 1], [1280, 800, 1], [1920, 108
       await clickAndWaitFront(page, control(page, "INTRODUCTION", "radio", "V LINEAR WITH Y"), "SORVEL");
       await control(page, "SORVEL", "button", "SINGLE RAY").click();
       const angle = control(page, "SORVEL", "slider", "start angle of the single ray");
-      await angle.focus();
-      await page.keyboard.press("Home");  // "STARTING ANGLE =-90.0"
+      await angle.press("Home");  // "STARTING ANGLE =-90.0"
       await whole("SORVEL");
       await clickAndWaitFront(page, control(page, "SORVEL", "button", "BACK TO INTRODUTION"), "INTRODUCTION");
       await clickAndWaitFront(page, control(page, "INTRODUCTION", "radio", "V AS SQUARE ROOT"), "CASE OF SQUARE ROOT");
       await control(page, "CASE OF SQUARE ROOT", "button", "TIME OFF").click();
       const A = control(page, "CASE OF SQUARE ROOT", "slider", "A");
       for (const key of ["Home", "End"]) {
-        await A.focus();
-        await page.keyboard.press(key);
+        await A.press(key);
         await whole("CASE OF SQUARE ROOT", key);
       }
+      // The page's face is the one in use, not a stand-in.
+      assert.equal(await page.evaluate(() => document.fonts.check('10px "Sorvel Sans"')), true);
       // The screen turned a quarter (a tablet turned, a window resized): laid out again for it.
-      await page.setViewportSize({ width: height, height: width });
-      await waitFor("the layout of the turned screen", async () =>
-        (await misplaced(page, "CASE OF SQUARE ROOT")).length === 0 &&
-        Math.abs((await windowOf(page, "CASE OF SQUARE ROOT").boundingBox()).width - height) < 1);
-      assert.deepEqual(errors, []);
-    } finally {
-      await browser.close();
-    }
+      await page.setViewport(height, width);
+      await waitFor("the layout of the turned screen", async () => (await misplaced(page, "CASE OF SQUARE ROOT")).length === 0 &&
+        Math.abs(await page.evaluate(() => windowOf("CASE OF SQUARE ROOT").getBoundingClientRect().width) - height) < 1);
+      assert.deepEqual(await page.errors(), []);
+    });
   });

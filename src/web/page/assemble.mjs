@@ -1,17 +1,25 @@
-// Writes the browser edition as one file: the page, its style and script, the program's glue and
-// its WebAssembly inlined, and a Content-Security-Policy that forbids every request and allows
-// only these inline scripts and this style, by their hashes.
+// Writes the browser edition as one file: the page, its style and script, its font, the program's
+// glue and its WebAssembly inlined, and a Content-Security-Policy that forbids every request and
+// allows only these inline scripts and this style, by their hashes, and fonts given as data.
 // Usage: node assemble.mjs template.html page.css page.js program.js program.wasm out.html
+//        regular.woff bold.woff icon.svg
 import { createHash } from "node:crypto";
 import { readFileSync, writeFileSync } from "node:fs";
 
-const [template, style, page, program, wasm, out] = process.argv.slice(2);
+const [template, style, page, program, wasm, out, regular, bold, icon] = process.argv.slice(2);
 const read = (file) => readFileSync(file, "utf8");
 const hash = (text) => `'sha256-${createHash("sha256").update(text, "utf8").digest("base64")}'`;
 
-// The program's loader would fetch its WebAssembly; handed over here it never asks for it.
-const loader = `var Module = { wasmBinary: Uint8Array.from(atob("${readFileSync(wasm).toString("base64")}"), (c) => c.charCodeAt(0)) };`;
-const parts = { STYLE: read(style), PAGE: read(page), LOADER: loader, PROGRAM: read(program) };
+// The page's own face, in which every text is measured and drawn alike on every device: a subset
+// of Liberation Sans (SIL Open Font License 1.1; copyright and licence in its name table).
+const face = (file, weight) => `@font-face { font-family: "Sorvel Sans"; font-weight: ${weight}; font-display: block;
+  src: url(data:font/woff;base64,${readFileSync(file).toString("base64")}) format("woff"); }\n`;
+const fonts = face(regular, "normal") + face(bold, "bold");
+// The program's loader would fetch its WebAssembly; handed over here it never asks for it. The
+// program starts once the face is ready, so that the first text it prints into a picture is in it.
+const loader = `var Module = { wasmBinary: Uint8Array.from(atob("${readFileSync(wasm).toString("base64")}"), (c) => c.charCodeAt(0)),
+  preRun: [function () { addRunDependency("font"); SorvelPage.fontReady().then(function () { removeRunDependency("font"); }); }] };`;
+const parts = { STYLE: fonts + read(style), PAGE: read(page), LOADER: loader, PROGRAM: read(program) };
 for (const [name, text] of Object.entries(parts))
   if (text.includes("</script") || text.includes("</style")) throw new Error(`${name} would end its element early`);
 
@@ -19,11 +27,15 @@ const policy = [
   "default-src 'none'",
   `script-src ${hash(parts.PAGE)} ${hash(parts.LOADER)} ${hash(parts.PROGRAM)} 'wasm-unsafe-eval'`,
   `style-src ${hash(parts.STYLE)}`,
+  "font-src data:",
+  // The program's icon, given so that no browser asks the server for one it would guess at.
+  "img-src data:",
   "base-uri 'none'",
   "form-action 'none'",
 ].join("; ");
 
-let html = read(template).replace("@POLICY@", policy);
+let html = read(template).replace("@POLICY@", policy)
+  .replace("@ICON@", `data:image/svg+xml;base64,${readFileSync(icon).toString("base64")}`);
 // Replaced by function, so that "$" in the inlined text stays as it is.
 for (const [name, text] of Object.entries(parts)) html = html.replace(`@${name}@`, () => text);
 writeFileSync(out, html);

@@ -53,33 +53,53 @@ var SorvelPage = (function () {
 
   // The keys a scroll bar takes, in the order of the C++ ScrollKey.
   var SCROLL_KEYS = ["ArrowUp", "ArrowDown", "ArrowLeft", "ArrowRight", "PageUp", "PageDown", "Home", "End"];
-  var THUMB = 16;  // the thumb's length in logical pixels, as page.css draws it
 
+  // A scroll bar of plain elements, a trough and a thumb, so that it looks and acts the same in
+  // every engine. The program says where the thumb stands; the page forwards presses, drags and
+  // keys, for mouse, finger and pen alike, and the program decides between paging and dragging.
   function scrollBar(id, vertical, min, max, value) {
-    var bar = document.createElement("input");
-    bar.type = "range";
-    bar.min = String(min);
-    bar.max = String(max);
-    bar.step = "1";
-    bar.value = String(value);
-    if (vertical) bar.className = "vertical";
-    bar.addEventListener("input", function () { call("web_scroll", id, Number(bar.value)); });
+    var bar = document.createElement("div");
+    bar.className = "scrollbar" + (vertical ? " vertical" : "");
+    bar.tabIndex = 0;
+    bar.setAttribute("role", "slider");
+    bar.setAttribute("aria-orientation", vertical ? "vertical" : "horizontal");
+    bar.setAttribute("aria-valuemin", String(min));
+    bar.setAttribute("aria-valuemax", String(max));
+    bar.setAttribute("aria-valuenow", String(value));
+    var thumb = document.createElement("div");
+    thumb.className = "thumb";
+    bar.append(thumb);
+    bar.thumb = thumb;
+    bar.vertical = vertical;
+
+    // How far along the bar the pointer is, in the program's pixels.
+    function along(event) {
+      var box = bar.getBoundingClientRect();
+      var length = bar.barLength || 0;
+      return vertical ? (event.clientY - box.top) / box.height * length : (event.clientX - box.left) / box.width * length;
+    }
+    var held = null;  // the pointer that holds the thumb
+    bar.addEventListener("pointerdown", function (event) {
+      if (held !== null || (event.pointerType === "mouse" && event.button !== 0)) return;
+      event.preventDefault();
+      bar.focus();
+      if (call("web_press", id, along(event), event.pointerType === "touch" ? 1 : 0)) {
+        held = event.pointerId;
+        bar.setPointerCapture(event.pointerId);
+      }
+    });
+    bar.addEventListener("pointermove", function (event) {
+      if (event.pointerId === held) call("web_drag", id, along(event));
+    });
+    function release(event) {
+      if (event.pointerId === held) held = null;
+    }
+    bar.addEventListener("pointerup", release);
+    bar.addEventListener("pointercancel", release);
+    bar.addEventListener("lostpointercapture", release);
     bar.addEventListener("keydown", function (event) {
       var key = SCROLL_KEYS.indexOf(event.key);
       if (key >= 0 && call("web_key", id, key)) event.preventDefault();
-    });
-    // A press in the trough beside the thumb pages toward it, as on the desktop; on the thumb it drags.
-    bar.addEventListener("pointerdown", function (event) {
-      var box = bar.getBoundingClientRect();
-      var length = vertical ? box.height : box.width;
-      var at = vertical ? event.clientY - box.top : event.clientX - box.left;
-      var span = Number(bar.max) - Number(bar.min);
-      var drawn = THUMB * scale;
-      var thumb = drawn / 2 + (span > 0 ? (Number(bar.value) - Number(bar.min)) / span : 0) * (length - drawn);
-      if (Math.abs(at - thumb) <= drawn / 2) return;
-      event.preventDefault();
-      bar.focus();
-      call("web_key", id, SCROLL_KEYS.indexOf(at < thumb ? "PageUp" : "PageDown"));
     });
     return bar;
   }
@@ -102,7 +122,7 @@ var SorvelPage = (function () {
   // What Tab stops at in a window, in order: one radio button a group, the selected one if any.
   function tabStops(layer) {
     var stops = [];
-    layer.querySelectorAll("button, input, textarea").forEach(function (element) {
+    layer.querySelectorAll("button, input, textarea, [role=slider]").forEach(function (element) {
       if (element.disabled || element.getClientRects().length === 0) return;
       if (element.type === "radio") {
         var group = layer.querySelectorAll('input[name="' + element.name + '"]');
@@ -116,7 +136,8 @@ var SorvelPage = (function () {
 
   // Tab and Shift+Tab go round within the window in front, as within a window on the desktop.
   document.addEventListener("keydown", function (event) {
-    if (event.key !== "Tab" || layers.length === 0) return;
+    // WebKitGTK names Shift+Tab "Unidentified" when it is synthesised; its code is still Tab.
+    if ((event.key !== "Tab" && event.code !== "Tab") || layers.length === 0) return;
     var stops = tabStops(elements.get(layers[layers.length - 1]));
     if (stops.length === 0) return;
     var first = stops[0], last = stops[stops.length - 1];
@@ -144,6 +165,11 @@ var SorvelPage = (function () {
       elements.forEach(function (element) { if (element.rect) place.apply(null, [element].concat(element.rect)); });
     },
     decimalSeparator: function () { return (1.5).toLocaleString().charAt(1); },
+    // Settles when the page's face is loaded (or has failed to load, when another face stands in).
+    fontReady: function () {
+      var both = [document.fonts.load('10px "Sorvel Sans"'), document.fonts.load('bold 12px "Sorvel Sans"')];
+      return Promise.all(both).then(function () {}, function () {});
+    },
 
     makeWindow: function (id, caption) {
       var layer = document.createElement("section");
@@ -159,7 +185,7 @@ var SorvelPage = (function () {
       var title = document.createElement("span");
       title.textContent = caption;
       var close = document.createElement("button");
-      close.textContent = "\u2715";
+      close.textContent = "\u00d7";
       close.setAttribute("aria-label", "Close " + caption);
       close.addEventListener("click", function () { call("web_close", id); });
       bar.append(title, close);
@@ -227,7 +253,12 @@ var SorvelPage = (function () {
         element.width = 1;
         element.height = 1;
       }
-      elements.get(windowId).client.append(element);
+      // Controls made later lie over those made earlier, as on the desktop: where two boxes overlap
+      // (an option beside a formula image), a press goes to the one on top, whatever Tab's order.
+      var layer = elements.get(windowId);
+      layer.made = (layer.made || 0) + 1;
+      element.style.zIndex = String(layer.made);
+      layer.client.append(element);
       elements.set(id, element);
     },
     geometry: function (id, left, top, width, height) { place(elements.get(id), left, top, width, height); },
@@ -241,7 +272,21 @@ var SorvelPage = (function () {
       (element.text || element).textContent = text;
     },
     checked: function (id, on) { elements.get(id).input.checked = on; },
-    value: function (id, value) { elements.get(id).value = String(value); },
+    value: function (id, value) { elements.get(id).setAttribute("aria-valuenow", String(value)); },
+    // The thumb's place and length along its bar, of barLength, in the program's pixels.
+    thumb: function (id, start, length, barLength) {
+      var bar = elements.get(id);
+      bar.barLength = barLength;
+      var at = barLength > 0 ? start / barLength * 100 + "%" : "0";
+      var size = barLength > 0 ? length / barLength * 100 + "%" : "0";
+      if (bar.vertical) {
+        bar.thumb.style.top = at;
+        bar.thumb.style.height = size;
+      } else {
+        bar.thumb.style.left = at;
+        bar.thumb.style.width = size;
+      }
+    },
     text: function (id, text) { elements.get(id).value = text; },
     fontSize: function (id, points) { elements.get(id).style.fontSize = "calc(" + points + "pt * var(--s))"; },
     bordered: function (id) { elements.get(id).classList.add("bordered"); },
@@ -327,7 +372,7 @@ var SorvelPage = (function () {
     // Draws text aliased into a picture's pixel store (words of the canvas's bytes), its top-left corner at
     // (x, y) logical pixels, in the page's font scaled by the ratio of device pixels.
     drawText: function (store, storeWidth, storeHeight, ratio, x, y, text, pixel) {
-      var font = 10 * ratio + 'px "Liberation Sans", Arimo, Arial, sans-serif';
+      var font = 10 * ratio + 'px "Sorvel Sans", sans-serif';
       var scratch = SorvelPage.scratch || (SorvelPage.scratch = document.createElement("canvas"));
       var context = scratch.getContext("2d", { willReadFrequently: true });
       context.font = font;
