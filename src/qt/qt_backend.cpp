@@ -2,13 +2,13 @@
 #include "qt/qt_backend.h"
 
 #include "qt/accessible_roles.h"
+#include "qt/announcer.h"
 #include "qt/focus_outline.h"
 #include "qt/qt_text_painter.h"
 #include "qt/qt_timer.h"
 #include "qt/qt_window.h"
 #include "surface/screen_scale.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QFont>
 #include <QGuiApplication>
@@ -101,18 +101,7 @@ surface::TextPainter* QtBackend::Text()
 
 void QtBackend::Announce(const std::string& sentence)
 {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    // From the window in front, politely: the desktop's screen reader says it after what it is saying.
-    if (QWidget* window = QApplication::activeWindow()) {
-        QAccessibleAnnouncementEvent event(window, QString::fromStdString(sentence));
-        event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
-        QAccessible::updateAccessibility(&event);
-    }
-#else
-    // The Qt of Debian 12 (6.4) has no way to hand a sentence to the desktop's screen reader;
-    // what changed is still in the pictures' descriptions and the bars' values.
-    static_cast<void>(sentence);
-#endif
+    AnnounceInFrontWindow(sentence);
 }
 
 namespace {

@@ -5,6 +5,7 @@
 # Run inside dbus-run-session, with the program's path as argument; prints each case window's
 # tree before and after, as the report of what a screen reader meets.
 import os
+import re
 import subprocess
 import sys
 import time
@@ -117,6 +118,15 @@ class Program:
         return None
 
 
+def said(program, caption):
+    """What the window's notification says now: the last sentence handed to the screen reader."""
+    frame = program.frame(caption)
+    for node in walk(frame) if frame else []:
+        if node.getRoleName() == "notification" and node.getState().contains(pyatspi.STATE_SHOWING):
+            return node.name
+    return None
+
+
 def press(node):
     action = node.queryAction()
     names = [action.getName(i) for i in range(action.nActions)]
@@ -153,6 +163,7 @@ def main():
 
         press(p.node("SORVEL", "push button", "STOP TIMER"))
         wait_for("the picture described as stopped", lambda: "Animation stopped." in picture.description)
+        wait_for("the stop said", lambda: re.fullmatch(r"Time stopped at \d\.\d{3} s", said(p, "SORVEL") or ""))
         p.node("SORVEL", "scroll bar", "time").queryValue().currentValue = 420
         wait_for("the time bar at 0.420 s", lambda: value_text(p.node("SORVEL", "scroll bar", "time")) == "0.420 s")
         wait_for("the fronts of 0.420 s described", lambda: "the newest at 0.420 s" in picture.description)
@@ -184,8 +195,11 @@ def main():
         check(p.node("CASE OF SQUARE ROOT", "panel", "what TIME ON does") is not None, "the timer options' group")
         print("CASE OF SQUARE ROOT, as opened:\n" + "\n".join(dump(p.frame("CASE OF SQUARE ROOT"))) + "\n")
         press(p.node("CASE OF SQUARE ROOT", "push button", "TIME OFF"))
+        wait_for("the stop said", lambda: re.fullmatch(r"Time stopped at \d\.\d{3} time units",
+                                                         said(p, "CASE OF SQUARE ROOT") or ""))
         p.node("CASE OF SQUARE ROOT", "scroll bar", "A").queryValue().currentValue = 1200
         wait_for("A = 1200 said by its bar", lambda: value_text(p.node("CASE OF SQUARE ROOT", "scroll bar", "A")) == "1200")
+        wait_for("the new A said", lambda: said(p, "CASE OF SQUARE ROOT") == "A = 1200")
         wait_for("the picture described for A = 1200", lambda: p.node(
             "CASE OF SQUARE ROOT", "image", "rays and wavefronts of the square-root medium").description.startswith(
             "Square-root case, speed the square root of 1200 plus 40 times y."))

@@ -102,9 +102,14 @@ class Control {
   isVisible() {
     return this.program.evaluate("(c, r, n) => shown(find(c, r, n))", this.caption, this.role, this.name);
   }
-  // The control's box in CSS pixels of the viewport.
+  // The control's box in CSS pixels of the viewport, the page scrolled first to bring it into
+  // view, as a user scrolls a short screen to reach it.
   box() {
-    return this.run((e) => { const r = e.getBoundingClientRect(); return { x: r.left, y: r.top, width: r.width, height: r.height }; });
+    return this.run((e) => {
+      e.scrollIntoView({ block: "nearest", inline: "nearest" });
+      const r = e.getBoundingClientRect();
+      return { x: r.left, y: r.top, width: r.width, height: r.height };
+    });
   }
   // A press and release by this pointer (mouse, touch or pen) at this point of the box, its middle by default.
   async click({ position, pointer = "mouse" } = {}) {

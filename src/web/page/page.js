@@ -429,12 +429,16 @@ var SorvelPage = (function () {
       requestAnimationFrame(frame);
       // The viewport changed size: a resize, a zoom, a turn of a tablet, or a scroll bar that came or
       // went with the page's height.
-      var last = SorvelPage.screenWidth() + "x" + SorvelPage.screenHeight();
+      // Its first call comes at once and lays out again what the program laid out before the page
+      // knew whether it scrolls (a scroll bar takes width where it is not drawn over the page).
+      var last = "";
       new ResizeObserver(function () {
         var size = SorvelPage.screenWidth() + "x" + SorvelPage.screenHeight();
         if (size !== last) {
           last = size;
-          call("web_resize");
+          // Laid out again before the next frame, not inside the observer: a layout that changes
+          // what is observed there is one the browser reports as a loop it could not finish.
+          requestAnimationFrame(function () { if (!ended) call("web_resize"); });
         }
       }).observe(document.documentElement);
       // Moved to a screen of another density, or zoomed: the pictures follow the new ratio.
