@@ -56,11 +56,14 @@ void CapsuleRows(const PixelBand& band, double y1, double y2, int width, int& fi
     end = static_cast<int>(std::min<double>(band.height, lastRow + 1));
 }
 
-void FillCapsule(const PixelBand& band, double x1, double y1, double x2, double y2, int width, std::uint32_t pixel)
+PixelArea FillCapsule(const PixelBand& band, double x1, double y1, double x2, double y2, int width, std::uint32_t pixel)
 {
     const double r = width / 2.0;
     int first = 0, end = 0;
     CapsuleRows(band, y1, y2, width, first, end);
+    // Columns whose centre can lie within r of the segment, as the rows are found.
+    const int left = static_cast<int>(std::max(0.0, std::ceil(std::min(x1, x2) - r - 0.5)));
+    const int right = static_cast<int>(std::min<double>(band.width, std::floor(std::max(x1, x2) + r - 0.5) + 1));
     const double dx = x2 - x1;
     const double dy = y2 - y1;
     const double lengthSquared = dx * dx + dy * dy;
@@ -83,9 +86,14 @@ void FillCapsule(const PixelBand& band, double x1, double y1, double x2, double 
         const double lastColumn = std::min(band.width - 1.0, std::floor(span.hi - 0.5));
         if (firstColumn > lastColumn)
             continue;
+        const int from = static_cast<int>(firstColumn);
+        const int to = static_cast<int>(lastColumn) + 1;
         std::uint32_t* line = band.bits + static_cast<std::ptrdiff_t>(row) * band.stride;
-        std::fill(line + static_cast<int>(firstColumn), line + static_cast<int>(lastColumn) + 1, pixel);
+        std::fill(line + from, line + to, pixel);
+        if (band.filled)
+            band.filled->push_back({row, from, to, pixel});
     }
+    return {left, first, right, end};
 }
 
 }  // namespace surface

@@ -1,9 +1,18 @@
 // Aliased rasterisation of round-ended thick lines and dots onto a 32-bit pixel buffer, row by row.
 #pragma once
 
+#include "canvas/pixel_image.h"
+
 #include <cstdint>
+#include <vector>
 
 namespace surface {
+
+// Pixels [first, end) of one row, filled with one pixel value.
+struct PixelSpan {
+    int row, first, end;
+    std::uint32_t pixel;
+};
 
 // A view of a 32-bit pixel buffer.
 struct PixelBand {
@@ -11,6 +20,7 @@ struct PixelBand {
     int stride = 0;  // pixels per row
     int width = 0;
     int height = 0;
+    std::vector<PixelSpan>* filled = nullptr;  // where given, each run filled is added to it
 };
 
 // Puts the pixel centre of a coordinate where the pen of this width is centred: pixel centres
@@ -28,7 +38,9 @@ inline double SnapToPen(double devicePixel, int width)
 
 // Fills every pixel whose centre lies within width/2 of the segment (x1, y1)-(x2, y2), given in
 // snapped device pixels: a line with round ends; a dot when both ends are the same point.
-void FillCapsule(const PixelBand& band, double x1, double y1, double x2, double y2, int width, std::uint32_t pixel);
+// Returns a box around the pixels it may have filled, within the band.
+PixelArea FillCapsule(const PixelBand& band, double x1, double y1, double x2, double y2, int width,
+                      std::uint32_t pixel);
 
 // Rows the capsule may touch: [first, end), clamped to the buffer; empty when first >= end.
 void CapsuleRows(const PixelBand& band, double y1, double y2, int width, int& first, int& end);

@@ -148,8 +148,11 @@ public:
             bordered_ = true;
             dom::Bordered(id());
         }
+        const surface::PixelArea changed = picture_.raster().TakeChangedArea();
+        if (changed.empty())
+            return;
         const surface::PixelImage& image = picture_.raster().image();
-        dom::Pixels(id(), image.bits(), image.width(), image.height());
+        dom::Pixels(id(), image.bits(), image.width(), image.height(), changed);
     }
 
 private:
