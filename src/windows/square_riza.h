@@ -1,6 +1,7 @@
 // The square-root-case window: the picture SOURA1 with time, wavefront and A controls.
 #pragma once
 
+#include "model/square_root/square_root_ray_field.h"
 #include "model/square_root/square_root_train.h"
 #include "surface/controls.h"
 #include "surface/form.h"
@@ -54,10 +55,13 @@ protected:
 
 private:
     friend FormOf;
+    friend void sorvel_kampyles::ShowSquareRootCase();
     SQUARE_RIZA();
 
     // The wavefront train of SOURA1, moved by the timer and by the time bar.
     sorvel_kampyles::SquareRootTrain train_;
+    // The ray field of SOURA1, drawn by every call of ShowSquareRootCase.
+    sorvel_kampyles::SquareRootRayField rayField_;
 };
 
 }  // namespace square_root
