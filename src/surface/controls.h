@@ -10,6 +10,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,7 +53,7 @@ protected:
     explicit Control(TwipsRect design) : geometry_(design) {}
     // Takes the toolkit's control and shows it at its design place.
     void Attach(std::unique_ptr<ControlPeer> peer);
-    // Called after every change of position or size.
+    // Called after every change of position or size in pixels.
     virtual void geometryChanged() {}
 
 private:
@@ -61,6 +62,7 @@ private:
 
     std::unique_ptr<ControlPeer> peer_;
     TwipsRect geometry_;
+    std::optional<PixelRect> shownAt_;  // what the peer was last told
     bool visible_ = true;
     std::string accessibleName_;
 };

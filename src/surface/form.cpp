@@ -61,6 +61,7 @@ void Form::Load()
     if (window_)
         return;
     window_ = TheBackend().MakeWindow(*this);
+    placedAt_.reset();
     shown_ = false;
     width_ = clientWidth_;
     height_ = clientHeight_;
@@ -103,8 +104,14 @@ void Form::CoverScreen()
 
 void Form::place()
 {
-    if (window_)
-        window_->SetOuterGeometry({ToPixels(left_), ToPixels(top_), ToPixels(width_), ToPixels(height_)});
+    if (!window_)
+        return;
+    // Opening procedures stretch their window over the screen on every call: the peer hears only of a change.
+    const PixelRect outer{ToPixels(left_), ToPixels(top_), ToPixels(width_), ToPixels(height_)};
+    if (outer == placedAt_)
+        return;
+    placedAt_ = outer;
+    window_->SetOuterGeometry(outer);
 }
 
 void Form::Show()

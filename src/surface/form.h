@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace surface {
@@ -75,6 +76,7 @@ private:
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool shown_ = false;
     std::unique_ptr<WindowPeer> window_;
+    std::optional<PixelRect> placedAt_;  // what the window's peer was last told
 };
 
 // A form whose controls are kept in a struct of their own (ControlSet), made with the window and
