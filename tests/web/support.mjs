@@ -36,10 +36,12 @@ export async function waitFor(what, condition, seconds = 15) {
   }
 }
 
-// A page of the given logical size and device scale, with every console error and page error kept.
-export async function openProgram(browser, { width = 1024, height = 768, scale = 1 } = {}) {
+// A page of the given logical size and device scale, with every console error and page error kept;
+// `init`, a function, runs in the page before the page's own scripts.
+export async function openProgram(browser, { width = 1024, height = 768, scale = 1, init } = {}) {
   const context = await browser.newContext({ viewport: { width, height }, deviceScaleFactor: scale });
   const page = await context.newPage();
+  if (init) await page.addInitScript(init);
   const errors = [];
   page.on("console", (message) => { if (message.type() === "error") errors.push(message.text()); });
   page.on("pageerror", (error) => errors.push(String(error)));
