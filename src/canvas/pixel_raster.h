@@ -14,13 +14,36 @@ struct PixelSpan {
     std::uint32_t pixel;
 };
 
+// The runs a drawing fills, in their order. A run that overlaps or touches an earlier one on its
+// row, in the same pixel, is joined to it where no run filled on that row since meets the new
+// one: filling the joined run then gives the same pixels. The earlier one is the last or the one
+// before it, since a front's polylines come in mirrored pairs, one on each half of the picture.
+class FilledRuns {
+public:
+    // Forgets every run; the picture the next ones fill has this many rows.
+    void Clear(int rows);
+    void Add(const PixelSpan& span);
+    std::vector<PixelSpan>& spans() { return spans_; }
+    const std::vector<PixelSpan>& spans() const { return spans_; }
+
+private:
+    // The last two runs on a row, as 1 + their index in spans_, 0 for none.
+    struct Row {
+        int last = 0, beforeLast = 0;
+    };
+    bool joins(int run, const PixelSpan& span);
+
+    std::vector<PixelSpan> spans_;
+    std::vector<Row> rows_;
+};
+
 // A view of a 32-bit pixel buffer.
 struct PixelBand {
     std::uint32_t* bits = nullptr;
     int stride = 0;  // pixels per row
     int width = 0;
     int height = 0;
-    std::vector<PixelSpan>* filled = nullptr;  // where given, each run filled is added to it
+    FilledRuns* filled = nullptr;  // where given, each run filled is added to it
 };
 
 // Puts the pixel centre of a coordinate where the pen of this width is centred: pixel centres

@@ -17,7 +17,7 @@ void Stamp::Start(std::span<const double> inputs, const RasterSettings& before, 
     before_ = before;
     colour_ = colour;
     puts_ = 0;
-    spans_.clear();
+    runs_.Clear(before.height);
 }
 
 void Stamp::Finish(const RasterSettings& after, long long refused, const PixelArea& filled)
@@ -31,13 +31,13 @@ void Stamp::settle()
 {
     // No pixel the canvas packs is 0: every colour is opaque.
     constexpr std::uint32_t kUncovered = 0;
-    std::stable_sort(spans_.begin(), spans_.end(),
-                     [](const PixelSpan& a, const PixelSpan& b) { return a.row < b.row; });
+    std::vector<PixelSpan>& spans = runs_.spans();
+    std::stable_sort(spans.begin(), spans.end(), [](const PixelSpan& a, const PixelSpan& b) { return a.row < b.row; });
     std::vector<PixelSpan> settled;
     std::vector<std::uint32_t> line;
-    for (auto rowStart = spans_.begin(); rowStart != spans_.end();) {
+    for (auto rowStart = spans.begin(); rowStart != spans.end();) {
         const int row = rowStart->row;
-        const auto rowEnd = std::find_if(rowStart, spans_.end(), [row](const PixelSpan& s) { return s.row != row; });
+        const auto rowEnd = std::find_if(rowStart, spans.end(), [row](const PixelSpan& s) { return s.row != row; });
         int left = rowStart->first, right = rowStart->end;
         for (auto s = rowStart; s != rowEnd; ++s) {
             left = std::min(left, s->first);
@@ -56,7 +56,7 @@ void Stamp::settle()
         }
         rowStart = rowEnd;
     }
-    spans_ = std::move(settled);
+    spans = std::move(settled);
 }
 
 PixelArea Stamp::PutOn(PixelImage& image, std::uint32_t colour)
@@ -67,7 +67,7 @@ PixelArea Stamp::PutOn(PixelImage& image, std::uint32_t colour)
     const std::size_t stride = static_cast<std::size_t>(image.width());
     if (puts_ == 1) {
         // Put on once, where it was drawn before in another colour: every run changes.
-        for (const PixelSpan& span : spans_) {
+        for (const PixelSpan& span : runs_.spans()) {
             const std::uint32_t pixel = span.pixel == colour_ ? colour : span.pixel;
             std::uint32_t* row = bits + span.row * stride;
             for (int x = span.first; x < span.end; ++x)
@@ -77,7 +77,7 @@ PixelArea Stamp::PutOn(PixelImage& image, std::uint32_t colour)
     }
     // Where the picture shows a run already (the field, put on at every tick), nothing changes.
     PixelArea changed;
-    for (const PixelSpan& span : spans_) {
+    for (const PixelSpan& span : runs_.spans()) {
         const std::uint32_t pixel = span.pixel == colour_ ? colour : span.pixel;
         std::uint32_t* row = bits + span.row * stride;
         std::uint32_t differs = 0;

@@ -36,7 +36,7 @@ public:
     // Starts recording the drawing of these inputs in this colour (a pixel as the canvas packs it).
     void Start(std::span<const double> inputs, const RasterSettings& before, std::uint32_t colour);
     // Where the canvas adds the runs it fills while the drawing runs.
-    std::vector<PixelSpan>& spans() { return spans_; }
+    FilledRuns& runs() { return runs_; }
     // The drawing did something that is not a run of pixels (cleared or printed): it is drawn every time.
     void Spoil() { made_ = false; }
     // The drawing ended, leaving these settings, having refused this many operations, and
@@ -61,7 +61,7 @@ private:
     RasterSettings before_, after_;
     std::uint32_t colour_ = 0;
     long long refused_ = 0;
-    std::vector<PixelSpan> spans_;
+    FilledRuns runs_;
     PixelArea filled_;  // around every run
 };
 
