@@ -262,7 +262,9 @@ WebBackend& TheWebBackend()
     return *theBackend;
 }
 
-WebBackend::WebBackend() : text_(std::make_unique<PageTextPainter>()), ratio_(dom::DevicePixelRatio())
+WebBackend::WebBackend()
+    : text_(std::make_unique<PageTextPainter>()),
+      ratio_(dom::DevicePixelRatio()), screen_{dom::ScreenWidth(), dom::ScreenHeight()}
 {
     theBackend = this;
 }
@@ -284,7 +286,7 @@ std::unique_ptr<surface::TimerPeer> WebBackend::MakeTimer(surface::Timer& timer)
 
 surface::PixelSize WebBackend::ScreenPixels() const
 {
-    return {dom::ScreenWidth(), dom::ScreenHeight()};
+    return screen_;
 }
 
 void WebBackend::Quit()
@@ -362,6 +364,7 @@ void WebBackend::Close(int windowId)
 
 void WebBackend::Resize()
 {
+    screen_ = {dom::ScreenWidth(), dom::ScreenHeight()};
     const double ratio = dom::DevicePixelRatio();
     if (ratio != ratio_) {
         ratio_ = ratio;

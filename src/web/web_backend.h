@@ -68,6 +68,9 @@ private:
     std::vector<WebWindow*> layers_;
     std::unique_ptr<surface::TextPainter> text_;
     double ratio_;
+    // The page's size, read when it changes: the square-root window stretches itself over the
+    // screen on every tick, and reading the page's size may make the browser lay it out.
+    surface::PixelSize screen_;
     bool ended_ = false;
 };
 

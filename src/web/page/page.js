@@ -226,8 +226,9 @@ var SorvelPage = (function () {
       }
       // The rows of the changed part, as they lie in the memory; the canvas takes its columns.
       var bytes = new Uint8ClampedArray(HEAPU8.buffer, rgba + top * width * 4, (bottom - top) * width * 4);
-      canvas.getContext("2d").putImageData(new ImageData(bytes, width, bottom - top), 0, top, left, 0,
-        right - left, bottom - top);
+      canvas.context = canvas.context || canvas.getContext("2d");
+      canvas.context.putImageData(new ImageData(bytes, width, bottom - top), 0, top, left, 0, right - left,
+        bottom - top);
     },
 
     // Draws text aliased into a picture's pixel store (words of the canvas's bytes), its top-left corner at
