@@ -1,6 +1,6 @@
 // The browser rows of scripts/bench, in Debian's headless Chromium: the WebAssembly ticks beside
-// the native ones of the same run, a whole frame of the real page (tick and showing the pixels),
-// and the time from navigation to a visible INTRODUCTION.
+// the native ones of the same run, and a whole frame of the real page (tick and showing the
+// pixels); throttled.mjs measures the start-up.
 // Usage: node run.mjs <web_tick_bench.js> <native results.json> <sorvel.html>
 import { readFileSync, writeFileSync, mkdtempSync } from "node:fs";
 import { tmpdir } from "node:os";
@@ -37,23 +37,6 @@ try {
   // A whole frame of the real page at 768 px: the timer's tick and the pixels put on the canvas.
   const context = await browser.newContext({ viewport: { width: 1024, height: 768 } });
   const real = await context.newPage();
-  await real.addInitScript(() => {
-    // When the introduction first shows, measured from the start of the navigation.
-    new MutationObserver((_, observer) => {
-      const intro = document.querySelector('section.window[aria-label="INTRODUCTION"]:not([hidden])');
-      if (intro && intro.querySelector("canvas")) {
-        window.introductionShownAt = performance.now();
-        observer.disconnect();
-      }
-    }).observe(document, { subtree: true, childList: true, attributes: true });
-  });
-  const shown = [];
-  for (let i = 0; i < 5; ++i) {
-    await real.goto(pathToFileURL(page).href);
-    shown.push(await waitFor("the introduction", () => real.evaluate(() => window.introductionShownAt)));
-  }
-  console.log(`\nnavigation to a visible INTRODUCTION: median ${median(shown).toFixed(1)} ms of ${shown.map((s) => s.toFixed(0)).join(", ")}`);
-
   for (const [option, caption] of [["V LINEAR WITH Y", "SORVEL"], ["V AS SQUARE ROOT", "CASE OF SQUARE ROOT"]]) {
     await real.goto(pathToFileURL(page).href);
     await waitFor("the introduction", async () => (await frontCaption(real)) === "INTRODUCTION");
