@@ -19,13 +19,18 @@ struct Remembered {
     surface::PixelRect geometry;
     bool shown = true;
     std::string name;
+    int told = 0;  // places and texts
 };
 
 template <class Base>
 class Peer : public Base, public Remembered {
 public:
     explicit Peer(surface::Control& of) { control = &of; }
-    void SetGeometry(const surface::PixelRect& rect) override { geometry = rect; }
+    void SetGeometry(const surface::PixelRect& rect) override
+    {
+        geometry = rect;
+        ++told;
+    }
     void SetVisible(bool visible) override { shown = visible; }
     void SetAccessibleName(const std::string& text) override { name = text; }
 };
@@ -46,7 +51,7 @@ public:
 class Text : public Peer<surface::TextBoxPeer> {
 public:
     using Peer::Peer;
-    void SetText(const std::string&) override {}
+    void SetText(const std::string&) override { ++told; }
     void SetFontSize(double) override {}
     double DefaultFontSize() const override { return 9; }
 };
@@ -68,7 +73,11 @@ public:
     HeadlessWindow(HeadlessBackend& backend, const surface::Form& form) : backend_(backend), form_(form) {}
     ~HeadlessWindow() override { Hide(); }
 
-    void SetOuterGeometry(const surface::PixelRect& rect) override { outer = rect; }
+    void SetOuterGeometry(const surface::PixelRect& rect) override
+    {
+        outer = rect;
+        ++told;
+    }
     void Show(bool toFront) override
     {
         auto& stack = backend_.windows_;
@@ -116,6 +125,7 @@ public:
     const surface::Form& form() const { return form_; }
 
     surface::PixelRect outer;
+    int told = 0;  // outer geometries
 
 private:
     template <class Kind, class Control>
@@ -188,6 +198,17 @@ surface::PixelRect HeadlessBackend::OuterGeometry(const surface::Form& form) con
 {
     const HeadlessWindow* window = windowOf(form);
     return window ? window->outer : surface::PixelRect{};
+}
+
+int HeadlessBackend::Told(const surface::Form& form) const
+{
+    const HeadlessWindow* window = windowOf(form);
+    if (!window)
+        return 0;
+    int told = window->told;
+    for (const Remembered* peer : window->peers)
+        told += peer->told;
+    return told;
 }
 
 std::vector<std::string> HeadlessBackend::TabOrder(const surface::Form& form) const

@@ -43,6 +43,8 @@ public:
     // The control of that accessible name in the shown window of that caption, or null: what a
     // user finds on the screen by its name.
     surface::Control* Find(const std::string& caption, const std::string& name) const;
+    // How many places and texts the shown window of this form and its controls were told.
+    int Told(const surface::Form& form) const;
     // The accessible names of a form's controls in the tab order it was given.
     std::vector<std::string> TabOrder(const surface::Form& form) const;
 
