@@ -46,21 +46,29 @@ struct PixelBand {
     FilledRuns* filled = nullptr;  // where given, each run filled is added to it
 };
 
+// Floor and ceiling of a device coordinate within ±1e9 (the canvas clips far segments first), by
+// truncation: exact in this range and much cheaper than std::floor without SSE4.1.
+inline double FloorOf(double v)
+{
+    const double t = static_cast<double>(static_cast<long long>(v));
+    return t > v ? t - 1 : t;
+}
+inline double CeilOf(double v)
+{
+    const double t = static_cast<double>(static_cast<long long>(v));
+    return t < v ? t + 1 : t;
+}
+
 // Puts the pixel centre of a coordinate where the pen of this width is centred: pixel centres
 // for odd widths and pixel corners for even ones, so a dot of width w covers w pixels across.
-// devicePixel must lie within ±1e9 (the canvas clips far segments first).
+// devicePixel must lie within ±1e9.
 inline double SnapToPen(double devicePixel, int width)
 {
-    // floor by truncation: exact in this range and much cheaper than std::floor without SSE4.1.
-    const auto floorOf = [](double v) {
-        const double t = static_cast<double>(static_cast<long long>(v));
-        return t > v ? t - 1 : t;
-    };
-    return width % 2 == 1 ? floorOf(devicePixel) + 0.5 : floorOf(devicePixel + 0.5);
+    return width % 2 == 1 ? FloorOf(devicePixel) + 0.5 : FloorOf(devicePixel + 0.5);
 }
 
 // Fills every pixel whose centre lies within width/2 of the segment (x1, y1)-(x2, y2), given in
-// snapped device pixels: a line with round ends; a dot when both ends are the same point.
+// snapped device pixels within ±1e9: a line with round ends; a dot when both ends are the same point.
 // Returns a box around the pixels it may have filled, within the band.
 PixelArea FillCapsule(const PixelBand& band, double x1, double y1, double x2, double y2, int width,
                       std::uint32_t pixel);
