@@ -62,34 +62,6 @@ void FilledRuns::Clear(int rows)
     rows_.assign(static_cast<std::size_t>(rows), {});
 }
 
-bool FilledRuns::joins(int run, const PixelSpan& span)
-{
-    if (run == 0)
-        return false;
-    PixelSpan& earlier = spans_[static_cast<std::size_t>(run - 1)];
-    if (earlier.pixel != span.pixel || span.first > earlier.end || earlier.first > span.end)
-        return false;
-    earlier.first = std::min(earlier.first, span.first);
-    earlier.end = std::max(earlier.end, span.end);
-    return true;
-}
-
-void FilledRuns::Add(const PixelSpan& span)
-{
-    Row& row = rows_[static_cast<std::size_t>(span.row)];
-    if (joins(row.last, span))
-        return;
-    const auto clearOf = [&](int run) {
-        const PixelSpan& other = spans_[static_cast<std::size_t>(run - 1)];
-        return span.end <= other.first || other.end <= span.first;
-    };
-    if (row.last != 0 && clearOf(row.last) && joins(row.beforeLast, span))
-        return;
-    spans_.push_back(span);
-    row.beforeLast = row.last;
-    row.last = static_cast<int>(spans_.size());
-}
-
 PixelArea FillCapsule(const PixelBand& band, double x1, double y1, double x2, double y2, int width, std::uint32_t pixel)
 {
     const double r = width / 2.0;

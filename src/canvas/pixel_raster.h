@@ -3,6 +3,7 @@
 
 #include "canvas/pixel_image.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -36,6 +37,35 @@ private:
     std::vector<PixelSpan> spans_;
     std::vector<Row> rows_;
 };
+
+// Inline: the rasteriser adds a run for every row of every capsule while a stamp is recorded.
+inline bool FilledRuns::joins(int run, const PixelSpan& span)
+{
+    if (run == 0)
+        return false;
+    PixelSpan& earlier = spans_[static_cast<std::size_t>(run - 1)];
+    if (earlier.pixel != span.pixel || span.first > earlier.end || earlier.first > span.end)
+        return false;
+    earlier.first = std::min(earlier.first, span.first);
+    earlier.end = std::max(earlier.end, span.end);
+    return true;
+}
+
+inline void FilledRuns::Add(const PixelSpan& span)
+{
+    Row& row = rows_[static_cast<std::size_t>(span.row)];
+    if (joins(row.last, span))
+        return;
+    const auto clearOf = [&](int run) {
+        const PixelSpan& other = spans_[static_cast<std::size_t>(run - 1)];
+        return span.end <= other.first || other.end <= span.first;
+    };
+    if (row.last != 0 && clearOf(row.last) && joins(row.beforeLast, span))
+        return;
+    spans_.push_back(span);
+    row.beforeLast = row.last;
+    row.last = static_cast<int>(spans_.size());
+}
 
 // A view of a 32-bit pixel buffer.
 struct PixelBand {
