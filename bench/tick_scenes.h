@@ -28,20 +28,23 @@ inline std::function<void()> LinearTick(surface::Canvas& canvas, double seconds)
     return [&canvas, train, count] { train->Move(canvas, (count - 1) / 1000.0, count / 1000.0, 1000, -8); };
 }
 
-// A square-root tick at time T: 50 ticks to the time unit; the field is redrawn on every tick.
+// Square-root ticks from time T on, each the next: 50 ticks to the time unit; the field is put on
+// the picture on every tick, as the window does. The train keeps what it drew for the next tick,
+// so each call is a tick of its own; from T = 6 on, the fronts in sight are the same at any time.
 inline std::function<void()> SquareRootTick(surface::Canvas& canvas, double T, double A)
 {
     using namespace sorvel_kampyles;
     auto train = std::make_shared<SquareRootTrain>();
-    const long count = static_cast<long>(T * 50 + 0.5);
-    for (long tick = count - kReplayedTicks; tick < count; ++tick) {
-        train->Move(canvas, (tick - 1) / 50.0, tick / 50.0, A, 40);
-        DrawSquareRootRayField(canvas, A);
-    }
-    return [&canvas, train, count, A] {
-        train->Move(canvas, (count - 1) / 50.0, count / 50.0, A, 40);
-        DrawSquareRootRayField(canvas, A);
+    auto field = std::make_shared<SquareRootRayField>();
+    auto count = std::make_shared<long>(static_cast<long>(T * 50 + 0.5) - kReplayedTicks);
+    const auto tick = [&canvas, train, field, count, A] {
+        train->Move(canvas, static_cast<double>(*count - 1) / 50, static_cast<double>(*count) / 50, A, 40);
+        field->Draw(canvas, A);
+        ++*count;
     };
+    for (int i = 0; i < kReplayedTicks; ++i)
+        tick();
+    return tick;
 }
 
 }  // namespace scenes

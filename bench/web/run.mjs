@@ -1,23 +1,12 @@
 // The browser rows of scripts/bench, in Debian's headless Chromium: the WebAssembly ticks beside
-// the native ones of the same run, a whole frame of the real page (tick and showing the pixels),
-// and the time from navigation to a visible INTRODUCTION.
+// the native ones of the same run, and a whole frame of the real page (tick and showing the
+// pixels); throttled.mjs measures the start-up.
 // Usage: node run.mjs <web_tick_bench.js> <native results.json> <sorvel.html>
 import { readFileSync, writeFileSync, mkdtempSync } from "node:fs";
 import { tmpdir } from "node:os";
 import path from "node:path";
 import { pathToFileURL } from "node:url";
-import { chromiumBrowser } from "../../tests/web/engines.mjs";
-import { waitFor } from "../../tests/web/support.mjs";
-
-// The window in front, and a click on a control of the introduction, in the raw page.
-const frontCaption = (page) => page.evaluate(() => {
-  let best = null;
-  for (const layer of document.querySelectorAll("section.window:not([hidden])"))
-    if (!best || Number(layer.style.zIndex) > Number(best.style.zIndex)) best = layer;
-  return best ? best.getAttribute("aria-label") : "";
-});
-const control = (page, caption, role, name) =>
-  page.locator(`section.window[aria-label="${caption}"]`).getByRole(role, { name, exact: true });
+import { launch, waitFor, frontCaption, control } from "./raw_page.mjs";
 
 const [benchJs, nativeJson, page] = process.argv.slice(2);
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
@@ -26,7 +15,7 @@ const native = {};
 for (const b of JSON.parse(readFileSync(nativeJson, "utf8")).benchmarks)
   if (b.aggregate_name === "median") native[b.run_name.replace(/ raster$/, "")] = b.real_time;
 
-const browser = await chromiumBrowser();
+const browser = await launch();
 try {
   // The ticks, compiled to WebAssembly, in a page of their own.
   const dir = mkdtempSync(path.join(tmpdir(), "sorvel-bench-"));
@@ -48,23 +37,6 @@ try {
   // A whole frame of the real page at 768 px: the timer's tick and the pixels put on the canvas.
   const context = await browser.newContext({ viewport: { width: 1024, height: 768 } });
   const real = await context.newPage();
-  await real.addInitScript(() => {
-    // When the introduction first shows, measured from the start of the navigation.
-    new MutationObserver((_, observer) => {
-      const intro = document.querySelector('section.window[aria-label="INTRODUCTION"]:not([hidden])');
-      if (intro && intro.querySelector("canvas")) {
-        window.introductionShownAt = performance.now();
-        observer.disconnect();
-      }
-    }).observe(document, { subtree: true, childList: true, attributes: true });
-  });
-  const shown = [];
-  for (let i = 0; i < 5; ++i) {
-    await real.goto(pathToFileURL(page).href);
-    shown.push(await waitFor("the introduction", () => real.evaluate(() => window.introductionShownAt)));
-  }
-  console.log(`\nnavigation to a visible INTRODUCTION: median ${median(shown).toFixed(1)} ms of ${shown.map((s) => s.toFixed(0)).join(", ")}`);
-
   for (const [option, caption] of [["V LINEAR WITH Y", "SORVEL"], ["V AS SQUARE ROOT", "CASE OF SQUARE ROOT"]]) {
     await real.goto(pathToFileURL(page).href);
     await waitFor("the introduction", async () => (await frontCaption(real)) === "INTRODUCTION");

@@ -1,10 +1,14 @@
 // The drawing interface of one picture area: immediate-mode drawing in user-scale units.
 #pragma once
 
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace surface {
+
+class Stamp;
 
 struct Rgb {
     int r = 0, g = 0, b = 0;
@@ -32,6 +36,17 @@ public:
     // The region beyond which nothing drawn `width` pixels wide can change a pixel; empty where
     // the canvas has no pixels and every operation counts, as for a recorder.
     virtual std::optional<UserBox> Reach(int /*width*/) const { return std::nullopt; }
+    // Runs `drawing` in `colour`. Its pixels follow from `inputs`, `colour` and this canvas
+    // alone; it gives each pixel it covers one colour whatever the pixel held, and its other
+    // colours are not `colour`. A canvas with pixels records in `stamp` what the drawing fills,
+    // and while the inputs and the canvas stay the same it fills that again, in the colour asked
+    // for, instead of drawing; a canvas without pixels, such as a recorder, takes the operations.
+    using StampedDrawing = std::function<void(Canvas&, Rgb colour)>;
+    virtual void DrawStamped(Stamp& /*stamp*/, std::span<const double> /*inputs*/, Rgb colour,
+                             const StampedDrawing& drawing)
+    {
+        drawing(*this, colour);
+    }
 };
 
 }  // namespace surface

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <stdexcept>
+#include <utility>
 
 namespace surface {
 namespace {
@@ -12,6 +13,20 @@ std::string& separator()
 {
     static std::string value = ".";
     return value;
+}
+
+// How to find the separator, until it is first needed.
+std::function<std::string()>& finder()
+{
+    static std::function<std::string()> find;
+    return find;
+}
+
+const std::string& foundSeparator()
+{
+    if (finder())
+        separator() = std::exchange(finder(), nullptr)();
+    return separator();
 }
 
 int decimalsOf(const std::string& pattern)
@@ -59,18 +74,24 @@ std::string Format(double value, const std::string& pattern)
     const bool allZero = kept.find_first_not_of("0.") == std::string::npos;
     std::string text = (value < 0 && !allZero) ? "-" + kept : kept;
     if (const auto p = text.find('.'); p != std::string::npos)
-        text.replace(p, 1, separator());
+        text.replace(p, 1, foundSeparator());
     return text;
 }
 
 void SetDecimalSeparator(std::string value)
 {
+    finder() = nullptr;
     separator() = std::move(value);
+}
+
+void FindDecimalSeparatorWith(std::function<std::string()> find)
+{
+    finder() = std::move(find);
 }
 
 const std::string& DecimalSeparator()
 {
-    return separator();
+    return foundSeparator();
 }
 
 }  // namespace surface

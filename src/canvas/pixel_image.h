@@ -1,10 +1,33 @@
 // A picture's pixels: device pixels row by row, each a 32-bit word, with no toolkit behind it.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
 namespace surface {
+
+// A rectangle of device pixels, [left, right) × [top, bottom); empty when it holds no pixel.
+struct PixelArea {
+    int left = 0, top = 0, right = 0, bottom = 0;
+
+    bool empty() const { return left >= right || top >= bottom; }
+    // The smallest area holding both.
+    void unite(const PixelArea& other)
+    {
+        if (other.empty())
+            return;
+        if (empty()) {
+            *this = other;
+            return;
+        }
+        left = std::min(left, other.left);
+        top = std::min(top, other.top);
+        right = std::max(right, other.right);
+        bottom = std::max(bottom, other.bottom);
+    }
+    friend bool operator==(const PixelArea&, const PixelArea&) = default;
+};
 
 // Packs a colour the way the pixel store keeps it: as the screen takes its pixels, so that showing
 // a picture copies it as it is. The desktop's images take 0xffRRGGBB words; a browser's canvas

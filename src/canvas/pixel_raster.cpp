@@ -50,17 +50,26 @@ void CapsuleRows(const PixelBand& band, double y1, double y2, int width, int& fi
     const double top = std::min(y1, y2) - r;
     const double bottom = std::max(y1, y2) + r;
     // Rows whose centre j + 0.5 can lie within [top, bottom].
-    const double firstRow = std::ceil(top - 0.5);
-    const double lastRow = std::floor(bottom - 0.5);
+    const double firstRow = CeilOf(top - 0.5);
+    const double lastRow = FloorOf(bottom - 0.5);
     first = static_cast<int>(std::max<double>(0, firstRow));
     end = static_cast<int>(std::min<double>(band.height, lastRow + 1));
 }
 
-void FillCapsule(const PixelBand& band, double x1, double y1, double x2, double y2, int width, std::uint32_t pixel)
+void FilledRuns::Clear(int rows)
+{
+    spans_.clear();
+    rows_.assign(static_cast<std::size_t>(rows), {});
+}
+
+PixelArea FillCapsule(const PixelBand& band, double x1, double y1, double x2, double y2, int width, std::uint32_t pixel)
 {
     const double r = width / 2.0;
     int first = 0, end = 0;
     CapsuleRows(band, y1, y2, width, first, end);
+    // Columns whose centre can lie within r of the segment, as the rows are found.
+    const int left = static_cast<int>(std::max(0.0, CeilOf(std::min(x1, x2) - r - 0.5)));
+    const int right = static_cast<int>(std::min<double>(band.width, FloorOf(std::max(x1, x2) + r - 0.5) + 1));
     const double dx = x2 - x1;
     const double dy = y2 - y1;
     const double lengthSquared = dx * dx + dy * dy;
@@ -79,13 +88,18 @@ void FillCapsule(const PixelBand& band, double x1, double y1, double x2, double 
         }
         if (span.empty())
             continue;
-        const double firstColumn = std::max(0.0, std::ceil(span.lo - 0.5));
-        const double lastColumn = std::min(band.width - 1.0, std::floor(span.hi - 0.5));
+        const double firstColumn = std::max(0.0, CeilOf(span.lo - 0.5));
+        const double lastColumn = std::min(band.width - 1.0, FloorOf(span.hi - 0.5));
         if (firstColumn > lastColumn)
             continue;
+        const int from = static_cast<int>(firstColumn);
+        const int to = static_cast<int>(lastColumn) + 1;
         std::uint32_t* line = band.bits + static_cast<std::ptrdiff_t>(row) * band.stride;
-        std::fill(line + static_cast<int>(firstColumn), line + static_cast<int>(lastColumn) + 1, pixel);
+        std::fill(line + from, line + to, pixel);
+        if (band.filled)
+            band.filled->Add({row, from, to, pixel});
     }
+    return {left, first, right, end};
 }
 
 }  // namespace surface

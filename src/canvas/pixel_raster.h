@@ -1,9 +1,71 @@
 // Aliased rasterisation of round-ended thick lines and dots onto a 32-bit pixel buffer, row by row.
 #pragma once
 
+#include "canvas/pixel_image.h"
+
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 namespace surface {
+
+// Pixels [first, end) of one row, filled with one pixel value.
+struct PixelSpan {
+    int row, first, end;
+    std::uint32_t pixel;
+};
+
+// The runs a drawing fills, in their order. A run that overlaps or touches an earlier one on its
+// row, in the same pixel, is joined to it where no run filled on that row since meets the new
+// one: filling the joined run then gives the same pixels. The earlier one is the last or the one
+// before it, since a front's polylines come in mirrored pairs, one on each half of the picture.
+class FilledRuns {
+public:
+    // Forgets every run; the picture the next ones fill has this many rows.
+    void Clear(int rows);
+    void Add(const PixelSpan& span);
+    std::vector<PixelSpan>& spans() { return spans_; }
+    const std::vector<PixelSpan>& spans() const { return spans_; }
+
+private:
+    // The last two runs on a row, as 1 + their index in spans_, 0 for none.
+    struct Row {
+        int last = 0, beforeLast = 0;
+    };
+    bool joins(int run, const PixelSpan& span);
+
+    std::vector<PixelSpan> spans_;
+    std::vector<Row> rows_;
+};
+
+// Inline: the rasteriser adds a run for every row of every capsule while a stamp is recorded.
+inline bool FilledRuns::joins(int run, const PixelSpan& span)
+{
+    if (run == 0)
+        return false;
+    PixelSpan& earlier = spans_[static_cast<std::size_t>(run - 1)];
+    if (earlier.pixel != span.pixel || span.first > earlier.end || earlier.first > span.end)
+        return false;
+    earlier.first = std::min(earlier.first, span.first);
+    earlier.end = std::max(earlier.end, span.end);
+    return true;
+}
+
+inline void FilledRuns::Add(const PixelSpan& span)
+{
+    Row& row = rows_[static_cast<std::size_t>(span.row)];
+    if (joins(row.last, span))
+        return;
+    const auto clearOf = [&](int run) {
+        const PixelSpan& other = spans_[static_cast<std::size_t>(run - 1)];
+        return span.end <= other.first || other.end <= span.first;
+    };
+    if (row.last != 0 && clearOf(row.last) && joins(row.beforeLast, span))
+        return;
+    spans_.push_back(span);
+    row.beforeLast = row.last;
+    row.last = static_cast<int>(spans_.size());
+}
 
 // A view of a 32-bit pixel buffer.
 struct PixelBand {
@@ -11,24 +73,35 @@ struct PixelBand {
     int stride = 0;  // pixels per row
     int width = 0;
     int height = 0;
+    FilledRuns* filled = nullptr;  // where given, each run filled is added to it
 };
+
+// Floor and ceiling of a device coordinate within ±1e9 (the canvas clips far segments first), by
+// truncation: exact in this range and much cheaper than std::floor without SSE4.1.
+inline double FloorOf(double v)
+{
+    const double t = static_cast<double>(static_cast<long long>(v));
+    return t > v ? t - 1 : t;
+}
+inline double CeilOf(double v)
+{
+    const double t = static_cast<double>(static_cast<long long>(v));
+    return t < v ? t + 1 : t;
+}
 
 // Puts the pixel centre of a coordinate where the pen of this width is centred: pixel centres
 // for odd widths and pixel corners for even ones, so a dot of width w covers w pixels across.
-// devicePixel must lie within ±1e9 (the canvas clips far segments first).
+// devicePixel must lie within ±1e9.
 inline double SnapToPen(double devicePixel, int width)
 {
-    // floor by truncation: exact in this range and much cheaper than std::floor without SSE4.1.
-    const auto floorOf = [](double v) {
-        const double t = static_cast<double>(static_cast<long long>(v));
-        return t > v ? t - 1 : t;
-    };
-    return width % 2 == 1 ? floorOf(devicePixel) + 0.5 : floorOf(devicePixel + 0.5);
+    return width % 2 == 1 ? FloorOf(devicePixel) + 0.5 : FloorOf(devicePixel + 0.5);
 }
 
 // Fills every pixel whose centre lies within width/2 of the segment (x1, y1)-(x2, y2), given in
-// snapped device pixels: a line with round ends; a dot when both ends are the same point.
-void FillCapsule(const PixelBand& band, double x1, double y1, double x2, double y2, int width, std::uint32_t pixel);
+// snapped device pixels within ±1e9: a line with round ends; a dot when both ends are the same point.
+// Returns a box around the pixels it may have filled, within the band.
+PixelArea FillCapsule(const PixelBand& band, double x1, double y1, double x2, double y2, int width,
+                      std::uint32_t pixel);
 
 // Rows the capsule may touch: [first, end), clamped to the buffer; empty when first >= end.
 void CapsuleRows(const PixelBand& band, double y1, double y2, int width, int& first, int& end);

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 namespace surface {
 
@@ -50,6 +51,7 @@ void RasterCanvas::Resize(int width, int height, double devicePixelRatio)
     image_ = std::move(grown);
     dpr_ = devicePixelRatio;
     forgetPens();
+    changedAll();
 }
 
 void RasterCanvas::DrawImage(const PixelImage& picture, int x, int y)
@@ -64,7 +66,7 @@ void RasterCanvas::DrawImage(const PixelImage& picture, int x, int y)
                 image_.setPixel(column, row, picture.pixel(sx, sy));
         }
     }
-    notify();
+    changedAll();
 }
 
 void RasterCanvas::Scale(float x1, float y1, float x2, float y2)
@@ -88,10 +90,12 @@ DevicePoint RasterCanvas::ToDevice(double x, double y) const
 
 void RasterCanvas::Cls()
 {
+    if (recording_)
+        recording_->Spoil();
     image_.fill(backColor_);
     currentX_ = 0;
     currentY_ = 0;
-    notify();
+    changedAll();
 }
 
 void RasterCanvas::SetDrawWidth(int pixels)
@@ -207,9 +211,9 @@ void RasterCanvas::fill(double x1, double y1, double x2, double y2, std::uint32_
     band.stride = w;
     band.width = w;
     band.height = h;
-    FillCapsule(band, SnapToPen(x1, width), SnapToPen(y1, width), SnapToPen(x2, width), SnapToPen(y2, width), width,
-                pixel);
-    notify();
+    band.filled = recording_ ? &recording_->runs() : nullptr;
+    changed(FillCapsule(band, SnapToPen(x1, width), SnapToPen(y1, width), SnapToPen(x2, width), SnapToPen(y2, width),
+                        width, pixel));
 }
 
 void RasterCanvas::Print(const std::string& text)
@@ -222,14 +226,70 @@ void RasterCanvas::Print(const std::string& text)
     // Text far outside the picture is not drawn at all; the glyph arithmetic stays in integers.
     if (std::fabs(at.x) > 1e6 || std::fabs(at.y) > 1e6 || !textPainter_)
         return;
+    if (recording_)
+        recording_->Spoil();
     textPainter_->DrawText(image_, dpr_, static_cast<int>(std::floor(at.x / dpr_)),
                            static_cast<int>(std::floor(at.y / dpr_)), text, foreColor_);
-    notify();
+    changedAll();  // a painter does not say how far its glyphs reach
 }
 
-void RasterCanvas::notify()
+RasterSettings RasterCanvas::settings() const
 {
-    if (changed_)
+    return {image_.width(), image_.height(), dpr_,      userScale_, scaleLeft_, scaleTop_,  scaleRight_,
+            scaleBottom_,   drawWidth_,      currentX_, currentY_,  backColor_, foreColor_, textPainter_};
+}
+
+void RasterCanvas::restore(const RasterSettings& settings)
+{
+    const bool sameScale = userScale_ == settings.userScale && scaleLeft_ == settings.scaleLeft &&
+                           scaleTop_ == settings.scaleTop && scaleRight_ == settings.scaleRight &&
+                           scaleBottom_ == settings.scaleBottom;
+    if (settings.userScale && !sameScale)
+        Scale(static_cast<float>(settings.scaleLeft), static_cast<float>(settings.scaleTop),
+              static_cast<float>(settings.scaleRight), static_cast<float>(settings.scaleBottom));
+    SetDrawWidth(settings.drawWidth);
+    currentX_ = settings.currentX;
+    currentY_ = settings.currentY;
+    foreColor_ = settings.foreColor;
+}
+
+void RasterCanvas::DrawStamped(Stamp& stamp, std::span<const double> inputs, Rgb colour, const StampedDrawing& drawing)
+{
+    const RasterSettings before = settings();
+    const std::uint32_t pixel = PackPixel(colour.r, colour.g, colour.b);
+    if (recording_) {  // within another stamped drawing, which records this one with it
+        drawing(*this, colour);
+        return;
+    }
+    if (!stamp.Holds(inputs, before)) {
+        stamp.Start(inputs, before, pixel);
+        const long long refused = rejected_;
+        recording_ = &stamp;
+        recorded_ = {};
+        drawing(*this, colour);
+        recording_ = nullptr;
+        stamp.Finish(settings(), rejected_ - refused, recorded_);
+        return;
+    }
+    const PixelArea put = stamp.PutOn(image_, pixel);
+    rejected_ += stamp.refused();
+    restore(stamp.after());
+    changed(put);
+}
+
+PixelArea RasterCanvas::TakeChangedArea()
+{
+    return std::exchange(changedArea_, {});
+}
+
+void RasterCanvas::changed(const PixelArea& area)
+{
+    // Told once, at the first change after the back end took the area: one repaint serves all.
+    const bool first = changedArea_.empty();
+    changedArea_.unite(area);
+    if (recording_)
+        recorded_.unite(area);
+    if (first && !changedArea_.empty() && changed_)
         changed_();
 }
 

@@ -3,6 +3,7 @@
 
 #include "canvas/canvas.h"
 #include "canvas/pixel_image.h"
+#include "canvas/stamp.h"
 #include "canvas/text_painter.h"
 
 #include <array>
@@ -32,6 +33,7 @@ public:
     void SetCurrentX(float x) override { currentX_ = x; }
     void SetCurrentY(float y) override { currentY_ = y; }
     std::optional<UserBox> Reach(int width) const override;
+    void DrawStamped(Stamp& stamp, std::span<const double> inputs, Rgb colour, const StampedDrawing& drawing) override;
 
     // Grows or shrinks the picture; what was drawn stays at its logical place, new area is
     // BackColor. At a new ratio the old pixels are repeated or dropped, never blended, so the
@@ -53,13 +55,22 @@ public:
 
     DevicePoint ToDevice(double x, double y) const;
 
-    // Called after anything was drawn, so that a back end can schedule one repaint.
+    // Called when pixels change while the changed area is empty, so that a back end schedules
+    // one repaint, in which it takes the area.
     void SetChangedCallback(std::function<void()> callback) { changed_ = std::move(callback); }
+    // The device pixels that may have changed since the last call (none are left out), so that
+    // a back end shows only those; the next change calls the callback again.
+    PixelArea TakeChangedArea();
 
     // Drawing operations refused because a coordinate was not finite.
     long long rejectedOperations() const { return rejected_; }
 
 private:
+    RasterSettings settings() const;
+    // Takes the scale, pen and current point of these settings.
+    void restore(const RasterSettings& settings);
+    void changed(const PixelArea& area);
+    void changedAll() { changed({0, 0, image_.width(), image_.height()}); }
     void fill(double x1, double y1, double x2, double y2, std::uint32_t pixel);
     std::uint32_t pixelOf(const std::optional<Rgb>& colour) const;
     void updatePen();
@@ -71,7 +82,6 @@ private:
     };
     UserPoint ToUser(double deviceX, double deviceY) const;
     bool outsideInUserUnits(double x1, double y1, double x2, double y2) const;
-    void notify();
 
     PixelImage image_;
     int logicalWidth_ = 1, logicalHeight_ = 1;
@@ -84,6 +94,9 @@ private:
     std::uint32_t foreColor_ = PackPixel(0, 0, 0);        // the system text colour
     TextPainter* textPainter_ = nullptr;
     std::function<void()> changed_;
+    PixelArea changedArea_;
+    Stamp* recording_ = nullptr;  // the stamp of the drawing that runs now
+    PixelArea recorded_;          // where that drawing filled pixels so far
     long long rejected_ = 0;
     // What the present DrawWidth needs: its width in device pixels, and its reach in user units,
     // outside which an operation is dropped before it is mapped to device pixels.

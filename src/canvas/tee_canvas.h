@@ -52,6 +52,12 @@ public:
         return UserBox{std::min(a->left, b->left), std::min(a->bottom, b->bottom), std::max(a->right, b->right),
                        std::max(a->top, b->top)};
     }
+    // Each canvas takes the drawing its own way: the picture from its stamp, an observer as operations.
+    void DrawStamped(Stamp& stamp, std::span<const double> inputs, Rgb colour, const StampedDrawing& drawing) override
+    {
+        first_.DrawStamped(stamp, inputs, colour, drawing);
+        second_.DrawStamped(stamp, inputs, colour, drawing);
+    }
     void SetCurrentX(float x) override
     {
         first_.SetCurrentX(x);

@@ -22,13 +22,18 @@ struct Remembered : Told {
     const Remembered* namedBy = nullptr;  // the label tied to it
     surface::PixelRect geometry;
     bool shown = true;
+    int told = 0;  // places and texts
 };
 
 template <class Base>
 class Peer : public Base, public Remembered {
 public:
     explicit Peer(surface::Control& of) { control = &of; }
-    void SetGeometry(const surface::PixelRect& rect) override { geometry = rect; }
+    void SetGeometry(const surface::PixelRect& rect) override
+    {
+        geometry = rect;
+        ++told;
+    }
     void SetVisible(bool visible) override { shown = visible; }
     void SetAccessibleName(const std::string& text) override { name = text; }
     void SetDescription(const std::string& text) override { description = text; }
@@ -53,19 +58,24 @@ public:
 class Text : public Peer<surface::TextBoxPeer> {
 public:
     using Peer::Peer;
-    void SetText(const std::string&) override {}
+    void SetText(const std::string&) override { ++told; }
     void SetFontSize(double) override {}
     double DefaultFontSize() const override { return 9; }
 };
 
 class Picture : public Peer<surface::PicturePeer> {
 public:
-    Picture(surface::Control& of, const HeadlessBackend& backend) : Peer(of), backend_(backend) {}
+    Picture(surface::Control& of, const HeadlessBackend& backend, std::function<void()> gone)
+        : Peer(of), backend_(backend), gone_(std::move(gone))
+    {
+    }
+    ~Picture() override { gone_(); }
     double DevicePixelRatio() const override { return backend_.PictureRatio(); }
     void Update() override {}
 
 private:
     const HeadlessBackend& backend_;
+    std::function<void()> gone_;  // the back end forgets the picture
 };
 
 }  // namespace
@@ -75,7 +85,11 @@ public:
     HeadlessWindow(HeadlessBackend& backend, const surface::Form& form) : backend_(backend), form_(form) {}
     ~HeadlessWindow() override { Hide(); }
 
-    void SetOuterGeometry(const surface::PixelRect& rect) override { outer = rect; }
+    void SetOuterGeometry(const surface::PixelRect& rect) override
+    {
+        outer = rect;
+        ++told;
+    }
     void Show(bool toFront) override
     {
         auto& stack = backend_.windows_;
@@ -111,7 +125,8 @@ public:
     std::unique_ptr<surface::TextBoxPeer> MakeTextBox(surface::TextBox& c) override { return keep<Text>(c); }
     std::unique_ptr<surface::PicturePeer> MakePicture(surface::Picture& c) override
     {
-        auto peer = std::make_unique<Picture>(c, backend_);
+        backend_.pictures_.push_back(&c);
+        auto peer = std::make_unique<Picture>(c, backend_, [&c, &pictures = backend_.pictures_] { std::erase(pictures, &c); });
         remember(*peer);
         return peer;
     }
@@ -130,6 +145,7 @@ public:
     const surface::Form& form() const { return form_; }
 
     surface::PixelRect outer;
+    int told = 0;  // outer geometries
 
 private:
     template <class Kind, class Control>
@@ -199,6 +215,15 @@ std::unique_ptr<surface::TimerPeer> HeadlessBackend::MakeTimer(surface::Timer& t
     return std::make_unique<HeadlessTimer>(*this, timer);
 }
 
+void HeadlessBackend::SetScreen(int width, int height)
+{
+    const double ratio = PictureRatio();
+    screen_ = {width, height};
+    if (PictureRatio() != ratio)
+        for (surface::Picture* picture : std::vector<surface::Picture*>(pictures_))
+            picture->DevicePixelRatioChanged();
+}
+
 const HeadlessWindow* HeadlessBackend::windowOf(const surface::Form& form) const
 {
     // Only shown windows are in the stack; a loaded, hidden one has kept what it was told too,
@@ -227,6 +252,17 @@ std::vector<surface::Control*> HeadlessBackend::Controls(const surface::Form& fo
         for (const Remembered* peer : window->peers)
             controls.push_back(peer->control);
     return controls;
+}
+
+int HeadlessBackend::TimesTold(const surface::Form& form) const
+{
+    const HeadlessWindow* window = windowOf(form);
+    if (!window)
+        return 0;
+    int told = window->told;
+    for (const Remembered* peer : window->peers)
+        told += peer->told;
+    return told;
 }
 
 std::vector<std::string> HeadlessBackend::TabOrder(const surface::Form& form) const

@@ -41,7 +41,8 @@ public:
     void Announce(const std::string& sentence) override { announcements_.push_back(sentence); }
 
     // The screen in the back end's own pixels (a desktop's logical pixels, a page's CSS pixels).
-    void SetScreen(int width, int height) { screen_ = {width, height}; }
+    // Pictures follow the program's new scale at once, as a desktop's do when moved to another screen.
+    void SetScreen(int width, int height);
     // Device pixels to each of the back end's own, for pictures made from now on.
     void SetDevicePixelRatio(double ratio) { ratio_ = ratio; }
     // What a window manager's frame takes of each window (none unless set).
@@ -62,6 +63,8 @@ public:
     surface::Control* Find(const std::string& caption, const std::string& name) const;
     // The controls of the shown window of this form, in the order they were made.
     std::vector<surface::Control*> Controls(const surface::Form& form) const;
+    // How many places and texts the shown window of this form and its controls were told.
+    int TimesTold(const surface::Form& form) const;
     // The accessible names of a form's controls in the tab order it was given.
     std::vector<std::string> TabOrder(const surface::Form& form) const;
 
@@ -91,6 +94,7 @@ private:
     BlockTextPainter text_;
     std::vector<HeadlessWindow*> windows_;  // back to front among the shown ones
     std::vector<HeadlessTimer*> timers_;
+    std::vector<surface::Picture*> pictures_;  // of every window, shown or not
     std::string focused_;
     std::vector<std::string> announcements_;
 };

@@ -40,6 +40,8 @@ protected:
     {
         updatePending_ = false;
         followDevicePixelRatio();
+        // The whole store is painted: the next change asks for a repaint again.
+        picture_.raster().TakeChangedArea();
         const surface::RasterCanvas& raster = picture_.raster();
         const surface::PixelImage& pixels = raster.image();
         QImage view(reinterpret_cast<const uchar*>(pixels.bits()), pixels.width(), pixels.height(),

@@ -24,7 +24,13 @@ PixelRect ToPixels(const TwipsRect& rect)
 
 void Control::place()
 {
-    peer_->SetGeometry(Pixels());
+    // Windows lay themselves out again on every call of their opening procedure, the
+    // square-root window on every tick: the peer hears only of a place it does not show yet.
+    const PixelRect pixels = Pixels();
+    if (pixels == shownAt_)
+        return;
+    shownAt_ = pixels;
+    peer_->SetGeometry(pixels);
     geometryChanged();
 }
 
@@ -290,6 +296,9 @@ TextBox::TextBox(WindowPeer& window, const std::string& text, TwipsRect design, 
 
 void TextBox::SetText(const std::string& text)
 {
+    // The peer shows text_ already, also where the user typed it.
+    if (text == text_)
+        return;
     text_ = text;
     static_cast<TextBoxPeer&>(peer()).SetText(text);
 }

@@ -10,6 +10,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -62,7 +63,7 @@ protected:
     explicit Control(TwipsRect design) : geometry_(design) {}
     // Takes the toolkit's control and shows it at its design place.
     void Attach(std::unique_ptr<ControlPeer> peer);
-    // Called after every change of position or size.
+    // Called after every change of position or size in pixels.
     virtual void geometryChanged() {}
 
 private:
@@ -71,6 +72,7 @@ private:
 
     std::unique_ptr<ControlPeer> peer_;
     TwipsRect geometry_;
+    std::optional<PixelRect> shownAt_;  // what the peer was last told
     bool visible_ = true;
     std::string accessibleName_;
     std::string description_;

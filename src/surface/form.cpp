@@ -67,6 +67,7 @@ void Form::Load()
     if (window_)
         return;
     window_ = TheBackend().MakeWindow(*this);
+    placedAt_.reset();
     shown_ = false;
     width_ = clientWidth_;
     height_ = clientHeight_;
@@ -120,8 +121,14 @@ void Form::CoverScreen()
 
 void Form::place()
 {
-    if (window_)
-        window_->SetOuterGeometry(ToPixels(TwipsRect{left_, top_, width_, height_}));
+    if (!window_)
+        return;
+    // Opening procedures stretch their window over the screen on every call: the peer hears only of a change.
+    const PixelRect outer = ToPixels(TwipsRect{left_, top_, width_, height_});
+    if (outer == placedAt_)
+        return;
+    placedAt_ = outer;
+    window_->SetOuterGeometry(outer);
 }
 
 void Form::SetTabOrder(WindowPeer& window, std::initializer_list<const Control*> controls)

@@ -6,6 +6,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -90,6 +91,7 @@ private:
     bool shown_ = false;
     std::unique_ptr<WindowPeer> window_;
     std::vector<const Control*> tabOrder_;
+    std::optional<PixelRect> placedAt_;  // what the window's peer was last told
 };
 
 // A form whose controls are kept in a struct of their own (ControlSet), made with the window and

@@ -50,7 +50,9 @@ EM_JS(void, jsText, (int id, const char* text), { SorvelPage.text(id, UTF8ToStri
 EM_JS(void, jsFontSize, (int id, double points), { SorvelPage.fontSize(id, points); });
 EM_JS(void, jsBordered, (int id), { SorvelPage.bordered(id); });
 EM_JS(void, jsRemove, (int id), { SorvelPage.remove(id); });
-EM_JS(void, jsPixels, (int id, const void* rgba, int w, int h), { SorvelPage.pixels(id, rgba, w, h); });
+EM_JS(void, jsPixels, (int id, const void* rgba, int w, int h, int l, int t, int r, int b), {
+    SorvelPage.pixels(id, rgba, w, h, l, t, r, b);
+});
 EM_JS(void, jsDrawText, (void* store, int w, int h, double ratio, int x, int y, const char* text, unsigned pixel), {
     SorvelPage.drawText(store, w, h, ratio, x, y, UTF8ToString(text), pixel);
 });
@@ -189,9 +191,9 @@ void Remove(int id)
     jsRemove(id);
 }
 
-void Pixels(int id, const std::uint32_t* rgba, int width, int height)
+void Pixels(int id, const std::uint32_t* rgba, int width, int height, const surface::PixelArea& area)
 {
-    jsPixels(id, rgba, width, height);
+    jsPixels(id, rgba, width, height, area.left, area.top, area.right, area.bottom);
 }
 
 void DrawText(std::uint32_t* store, int storeWidth, int storeHeight, double ratio, int x, int y,

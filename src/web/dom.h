@@ -2,6 +2,7 @@
 // the elements; nothing here decides anything.
 #pragma once
 
+#include "canvas/pixel_image.h"
 #include "surface/backend.h"
 
 #include <cstdint>
@@ -33,8 +34,9 @@ void FontSize(int id, double points);
 void Bordered(int id);
 void Remove(int id);
 
-// width × height pixels in the canvas's byte order (R, G, B, A), as the pixel store keeps them.
-void Pixels(int id, const std::uint32_t* rgba, int width, int height);
+// Of width × height pixels in the canvas's byte order (R, G, B, A), as the pixel store keeps
+// them, those of `area`; all of them where the canvas is not of that size yet.
+void Pixels(int id, const std::uint32_t* rgba, int width, int height, const surface::PixelArea& area);
 void DrawText(std::uint32_t* store, int storeWidth, int storeHeight, double ratio, int x, int y,
               const std::string& text, std::uint32_t pixel);
 

@@ -28,14 +28,7 @@ public:
         dom::Remove(id_);
         TheWebBackend().Unregister(id_);
     }
-    // The square-root window lays itself out on every tick: the page is told only of changes.
-    void SetGeometry(const surface::PixelRect& rect) override
-    {
-        if (rect == geometry_)
-            return;
-        geometry_ = rect;
-        dom::Geometry(id_, rect);
-    }
+    void SetGeometry(const surface::PixelRect& rect) override { dom::Geometry(id_, rect); }
     void SetVisible(bool visible) override { dom::Visible(id_, visible); }
     void SetAccessibleName(const std::string& name) override { dom::Name(id_, name); }
     void SetDescription(const std::string& text) override { dom::Description(id_, text); }
@@ -49,7 +42,6 @@ public:
 
 private:
     int id_;
-    surface::PixelRect geometry_{-1, -1, -1, -1};
 };
 
 class Button : public Element<surface::CaptionPeer> {
@@ -111,25 +103,13 @@ public:
 class TextBox : public Element<surface::TextBoxPeer> {
 public:
     TextBox(int window, surface::TextBox& box) : Element(window, dom::Kind::Text, box.MultiLine() ? 1 : 0), box_(box) {}
-    // Told only of changes; what the user typed counts as the element's text.
-    void SetText(const std::string& text) override
-    {
-        if (text == shown_)
-            return;
-        shown_ = text;
-        dom::Text(id(), text);
-    }
+    void SetText(const std::string& text) override { dom::Text(id(), text); }
     void SetFontSize(double points) override { dom::FontSize(id(), points); }
     double DefaultFontSize() const override { return 7.5; }  // the page's 10 pixels
-    void Edited(const std::string& text) override
-    {
-        shown_ = text;
-        box_.UserEdit(text);
-    }
+    void Edited(const std::string& text) override { box_.UserEdit(text); }
 
 private:
     surface::TextBox& box_;
-    std::string shown_;
 };
 
 // Glyphs from the page's font, drawn by the page into the pixel store.
@@ -156,8 +136,8 @@ public:
 
     void RatioChanged() { picture_.DevicePixelRatioChanged(); }
 
-    // Puts the pixels on the canvas if they changed since the last frame; the store keeps them in
-    // the canvas's own byte order.
+    // Puts on the canvas the part of the pixels that changed since the last frame; the store
+    // keeps them in the canvas's own byte order.
     void Flush()
     {
         if (!dirty_)
@@ -167,8 +147,11 @@ public:
             bordered_ = true;
             dom::Bordered(id());
         }
+        const surface::PixelArea changed = picture_.raster().TakeChangedArea();
+        if (changed.empty())
+            return;
         const surface::PixelImage& image = picture_.raster().image();
-        dom::Pixels(id(), image.bits(), image.width(), image.height());
+        dom::Pixels(id(), image.bits(), image.width(), image.height(), changed);
     }
 
 private:
@@ -185,25 +168,28 @@ public:
     }
     ~WebWindow() override
     {
+        std::erase(TheWebBackend().Layers(), this);
         dom::RemoveWindow(id_);
         TheWebBackend().Unregister(id_);
     }
 
-    void SetOuterGeometry(const surface::PixelRect& rect) override
-    {
-        if (rect == outer_)
-            return;
-        outer_ = rect;
-        dom::WindowGeometry(id_, rect);
-    }
+    void SetOuterGeometry(const surface::PixelRect& rect) override { dom::WindowGeometry(id_, rect); }
+    // The square-root window shows itself on every tick: the page hears of it only when that
+    // changes the order of the windows.
     void Show(bool toFront) override
     {
-        shown_ = true;
+        std::vector<WebWindow*>& layers = TheWebBackend().Layers();
+        const auto at = std::find(layers.begin(), layers.end(), this);
+        if (at != layers.end() && (!toFront || at == layers.end() - 1))
+            return;
+        if (at != layers.end())
+            layers.erase(at);
+        layers.insert(toFront ? layers.end() : layers.begin(), this);
         dom::ShowWindow(id_, toFront);
     }
     void Hide() override
     {
-        shown_ = false;
+        std::erase(TheWebBackend().Layers(), this);
         dom::HideWindow(id_);
     }
     void SetTabOrder(const std::vector<surface::ControlPeer*>& order) override
@@ -249,7 +235,11 @@ public:
     }
 
     surface::Form& form() const { return form_; }
-    bool shown() const { return shown_; }
+    bool shown() const
+    {
+        const std::vector<WebWindow*>& layers = TheWebBackend().Layers();
+        return std::find(layers.begin(), layers.end(), this) != layers.end();
+    }
 
 private:
     static int idOf(surface::ControlPeer* peer) { return dynamic_cast<Forwarder&>(*peer).ElementId(); }
@@ -266,8 +256,6 @@ private:
 
     surface::Form& form_;
     int id_;
-    surface::PixelRect outer_{-1, -1, -1, -1};
-    bool shown_ = false;
     std::vector<const surface::OptionGroup*> groups_;
 };
 

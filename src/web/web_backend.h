@@ -64,6 +64,8 @@ public:
     void RemovePicture(WebPicture* picture) { pictures_.erase(picture); }
     void AddTimer(WebTimer* timer) { timers_.push_back(timer); }
     void RemoveTimer(WebTimer* timer);
+    // The shown windows, back to front, as the page stacks them.
+    std::vector<WebWindow*>& Layers() { return layers_; }
 
 private:
     int nextId_ = 1;
@@ -71,6 +73,7 @@ private:
     std::map<int, WebWindow*> windows_;
     std::set<WebPicture*> pictures_;
     std::vector<WebTimer*> timers_;
+    std::vector<WebWindow*> layers_;
     // Measures the viewport, chooses the program's scale for it and hands the page what it shows by.
     void measure();
 

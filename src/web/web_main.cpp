@@ -54,7 +54,7 @@ EMSCRIPTEN_KEEPALIVE void web_frame(double nowMs)
 
 int main()
 {
-    surface::SetDecimalSeparator(web::dom::DecimalSeparator());
+    surface::FindDecimalSeparatorWith(web::dom::DecimalSeparator);
     // The back end lives for the whole page: the page ends, not the program's main.
     surface::InstallBackend(std::make_unique<web::WebBackend>());
     surface::SetMessageSink([](const std::string& text) { web::dom::Alert(text); });

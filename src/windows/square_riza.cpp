@@ -247,7 +247,7 @@ void ShowSquareRootCase()
     const double A = c.HScroll1->Value();
     c.Text1->SetText(" A = " + surface::Format(A, "0"));
     form.Show();
-    DrawSquareRootRayField(c.SOURA1->canvas(), A);
+    form.rayField_.Draw(c.SOURA1->canvas(), A);
     // Its text changes only with what the picture holds, so a tick tells the peer nothing new.
     form.describe();
 }

@@ -1,6 +1,7 @@
 // The square-root-case window: the picture SOURA1 with time, wavefront and A controls.
 #pragma once
 
+#include "model/square_root/square_root_ray_field.h"
 #include "model/square_root/square_root_train.h"
 #include "surface/announcements.h"
 #include "surface/controls.h"
@@ -69,6 +70,8 @@ private:
     // What SOURA1 holds, for its description, and the pace at which the animation speaks.
     spoken::SquareRootPicture picture_;
     surface::AnimationNarrator narrator_;
+    // The ray field of SOURA1, drawn by every call of ShowSquareRootCase.
+    sorvel_kampyles::SquareRootRayField rayField_;
 };
 
 }  // namespace square_root

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -28,6 +29,17 @@ TEST(Format, PatternsRoundHalfAwayFromZeroWithTheSystemSeparator)
     EXPECT_EQ(Format(0.5, "0"), "1");
     surface::SetDecimalSeparator(",");
     EXPECT_EQ(Format(45.5, "0.0"), "45,5");
+    // A browser's locale is asked once, when a number with decimals is first written.
+    int asked = 0;
+    surface::FindDecimalSeparatorWith([&] {
+        ++asked;
+        return std::string("\u066b");
+    });
+    EXPECT_EQ(Format(1000, "0"), "1000");
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(Format(0.25, "0.00"), "0\u066b25");
+    EXPECT_EQ(Format(1.5, "0.0"), "1\u066b5");
+    EXPECT_EQ(asked, 1);
     surface::SetDecimalSeparator(".");
     EXPECT_THROW(Format(1, "#.##"), std::invalid_argument);
 }

@@ -1,5 +1,7 @@
 // The raster canvas: user-scale mapping, aliased coverage, exact erasing and refusal of bad coordinates.
 #include "canvas/raster_canvas.h"
+#include "canvas/recording_canvas.h"
+#include "canvas/tee_canvas.h"
 #include "headless/block_text_painter.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <random>
 #include <set>
 
 namespace {
@@ -220,6 +223,176 @@ TEST(RasterCanvas, AnotherRatioCarriesTheDrawingOverAtTheSameLogicalPlace)
     canvas.Resize(40, 40, 1.0);
     const auto back = drawnPixels(canvas.image());
     EXPECT_TRUE(std::includes(back.begin(), back.end(), atOne.begin(), atOne.end()));
+}
+
+// A drawing in `colour` with dots of its own colours, ForeColor and the background among them,
+// a refused operation and its own scale; it leaves DrawWidth at 2.
+void someDrawing(surface::Canvas& canvas, double size, surface::Rgb colour)
+{
+    canvas.Scale(-100, 100, 100, -100);
+    canvas.Line(-100, 0, 100, 0);
+    for (int i = 0; i < 12; ++i) {
+        canvas.SetDrawWidth(1 + i % 5);
+        const float a = static_cast<float>(i * 0.7);
+        canvas.Line(0, 0, static_cast<float>(size * std::cos(a)), static_cast<float>(size * std::sin(a)), colour);
+        canvas.PSet(static_cast<float>(size * std::sin(a)), 10,
+                    i % 2 ? surface::Rgb{255, 255, 255} : surface::Rgb{255, 0, 0});
+    }
+    canvas.Line(0, std::numeric_limits<float>::quiet_NaN(), 1, 1);
+    canvas.SetDrawWidth(2);
+}
+
+// What a picture holds that is not background: the grey of faded fronts, black and red strokes.
+void scribble(RasterCanvas& canvas, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<float> at(-110, 110);
+    canvas.Scale(-100, 100, 100, -100);
+    for (int i = 0; i < 40; ++i) {
+        canvas.SetDrawWidth(1 + static_cast<int>(random() % 6));
+        canvas.Line(at(random), at(random), at(random), at(random),
+                    surface::Rgb{static_cast<int>(random() % 256), 250, 5});
+    }
+    canvas.SetDrawWidth(1);
+}
+
+constexpr surface::Rgb kBlack{5, 5, 5}, kGrey{250, 250, 250};
+
+// Put on from its stamp, in the colour it was made in or in another, a drawing leaves the picture
+// as drawing it does, over any picture, at any size and ratio, and the canvas with the scale, pen
+// and refusals the drawing leaves; a change of the inputs or of the canvas makes it again.
+TEST(RasterCanvas, AStampedDrawingGivesTheDrawnPixelsOverAnyPicture)
+{
+    surface::Stamp stamp;
+    int makings = 0;
+    unsigned seed = 1;
+    for (const double ratio : {1.0, 1.5, 2.0})
+        for (const int size : {150, 151})
+            for (const double reach : {60.0, 60.0, 90.0}) {
+                RasterCanvas stamped(size, size, ratio);
+                scribble(stamped, ++seed);
+                RasterCanvas drawn = stamped;
+                const double inputs[] = {reach};
+                // Made, put on recoloured, then put on as the pixels it covers.
+                for (const surface::Rgb colour : {kBlack, kGrey, kBlack}) {
+                    stamped.DrawStamped(stamp, inputs, colour, [&](surface::Canvas& canvas, surface::Rgb c) {
+                        ++makings;
+                        someDrawing(canvas, reach, c);
+                    });
+                    someDrawing(drawn, reach, colour);
+                    ASSERT_TRUE(stamped.image() == drawn.image()) << size << " at " << ratio << ", " << reach;
+                    EXPECT_EQ(stamped.DrawWidth(), 2);
+                    EXPECT_EQ(stamped.rejectedOperations(), drawn.rejectedOperations());
+                    EXPECT_EQ(stamped.ToDevice(100, -100), drawn.ToDevice(100, -100));
+                    scribble(stamped, seed + 100);
+                    scribble(drawn, seed + 100);
+                }
+            }
+    // Made once for each size, ratio and input; the repeated input at the same picture reuses it.
+    EXPECT_EQ(makings, 3 * 2 * 2);
+
+    // The pen in force before the drawing counts: its first line takes it.
+    RasterCanvas wide(150, 150, 1.0);
+    RasterCanvas plain = wide;
+    wide.SetDrawWidth(4);
+    plain.SetDrawWidth(4);
+    const double inputs[] = {90.0};
+    wide.DrawStamped(stamp, inputs, kBlack,
+                     [](surface::Canvas& canvas, surface::Rgb c) { someDrawing(canvas, 90, c); });
+    someDrawing(plain, 90, kBlack);
+    EXPECT_TRUE(wide.image() == plain.image());
+
+    // A drawing that clears the picture is drawn every time.
+    makings = 0;
+    for (int i = 0; i < 2; ++i)
+        wide.DrawStamped(stamp, inputs, kBlack, [&](surface::Canvas& canvas, surface::Rgb c) {
+            ++makings;
+            canvas.Cls();
+            someDrawing(canvas, 90, c);
+        });
+    EXPECT_EQ(makings, 2);
+}
+
+// A canvas without pixels, and an observer beside the picture, take the drawing's operations.
+TEST(RasterCanvas, AnObserverSeesTheStampedDrawingsOperations)
+{
+    surface::RecordingCanvas alone;
+    surface::RecordingCanvas watched;
+    RasterCanvas picture(150, 150, 1.0);
+    surface::TeeCanvas tee(picture, watched);
+    surface::Stamp stamp;
+    const double inputs[] = {60.0};
+    const auto drawing = [](surface::Canvas& canvas, surface::Rgb c) { someDrawing(canvas, 60, c); };
+    tee.DrawStamped(stamp, inputs, kBlack, drawing);
+    tee.DrawStamped(stamp, inputs, kGrey, drawing);
+    someDrawing(alone, 60, kBlack);
+    someDrawing(alone, 60, kGrey);
+    ASSERT_EQ(watched.ops().size(), alone.ops().size());
+    EXPECT_GT(alone.ops().size(), 20u);
+    EXPECT_EQ(watched.ops().back().colour, alone.ops().back().colour);
+    EXPECT_EQ(watched.ops()[alone.ops().size() / 2 + 3].colour, alone.ops()[alone.ops().size() / 2 + 3].colour);
+}
+
+// The changed area holds every pixel that changed since it was last taken, and no more than the
+// strokes drawn: a stamp put where it shows already changes nothing.
+TEST(RasterCanvas, TheChangedAreaHoldsEveryChangedPixel)
+{
+    RasterCanvas canvas(200, 200, 1.5);
+    scribble(canvas, 7);
+    canvas.TakeChangedArea();
+    const auto changedOutside = [](const PixelImage& before, const PixelImage& after, const surface::PixelArea& area) {
+        int n = 0;
+        for (int y = 0; y < after.height(); ++y)
+            for (int x = 0; x < after.width(); ++x)
+                n += before.pixel(x, y) != after.pixel(x, y) &&
+                     (x < area.left || x >= area.right || y < area.top || y >= area.bottom);
+        return n;
+    };
+    surface::Stamp stamp;
+    const double inputs[] = {80.0};
+    const auto drawing = [](surface::Canvas& c, surface::Rgb colour) { someDrawing(c, 80, colour); };
+    for (unsigned seed = 8; seed < 20; ++seed) {
+        const PixelImage before = canvas.image();
+        scribble(canvas, seed);
+        if (seed % 3 == 0)
+            canvas.DrawStamped(stamp, inputs, seed % 2 ? kBlack : kGrey, drawing);
+        const surface::PixelArea area = canvas.TakeChangedArea();
+        ASSERT_EQ(changedOutside(before, canvas.image(), area), 0) << seed;
+    }
+    canvas.SetDrawWidth(3);
+    canvas.PSet(0, 0, surface::Rgb{0, 0, 0});
+    const surface::PixelArea dot = canvas.TakeChangedArea();
+    EXPECT_LE(dot.right - dot.left, 7);
+    EXPECT_LE(dot.bottom - dot.top, 7);
+    EXPECT_TRUE(canvas.TakeChangedArea().empty());
+
+    // Made again for the pen the drawing leaves, put on, then put on where it shows already.
+    canvas.SetDrawWidth(2);
+    for (int i = 0; i < 2; ++i) {
+        canvas.DrawStamped(stamp, inputs, kGrey, drawing);
+        EXPECT_FALSE(canvas.TakeChangedArea().empty());
+    }
+    canvas.DrawStamped(stamp, inputs, kGrey, drawing);
+    EXPECT_TRUE(canvas.TakeChangedArea().empty());
+    canvas.Cls();
+    EXPECT_EQ(canvas.TakeChangedArea(), (surface::PixelArea{0, 0, 300, 300}));
+}
+
+// A back end is told once of changes, at the first after it took the area.
+TEST(RasterCanvas, TellsOfTheFirstChangeAfterTheAreaWasTaken)
+{
+    RasterCanvas canvas(100, 100, 1.0);
+    int told = 0;
+    canvas.SetChangedCallback([&] { ++told; });
+    canvas.TakeChangedArea();
+    scribble(canvas, 3);
+    scribble(canvas, 4);
+    EXPECT_EQ(told, 1);
+    canvas.TakeChangedArea();
+    canvas.Line(-500, -500, -400, -400);  // outside: nothing changes
+    EXPECT_EQ(told, 1);
+    canvas.PSet(0, 0);
+    EXPECT_EQ(told, 2);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
-// A train moved on the picture leaves out the fronts that are out of sight; over seeded runs of
-// ticks, time-bar moves and restarts, at long times, its pixels and messages stay those of the
-// plain loop of the handlers, which draws every front.
+// A train moved on the picture leaves out the fronts that are out of sight, and the square-root
+// field is put on from its stamp; over seeded runs of ticks, time-bar moves and restarts, at long
+// times, the pixels and messages stay those of the plain loop of the handlers, which draws every
+// front and the whole field.
 #include "canvas/int.h"
 #include "canvas/message_box.h"
 #include "canvas/raster_canvas.h"
@@ -119,10 +120,12 @@ void plainSquareRootTrain(surface::Canvas& SOURA1, const Step& step, double A)
     DrawSquareRootRayField(SOURA1, A);
 }
 
-void squareRootTrain(SquareRootTrain& train, surface::Canvas& SOURA1, const Step& step, double A)
+// The window's tick: the train, then the ray field put on from its stamp.
+void squareRootTrain(SquareRootTrain& train, SquareRootRayField& field, surface::Canvas& SOURA1, const Step& step,
+                     double A)
 {
     train.Move(SOURA1, step.previous, step.now, A, 40);
-    DrawSquareRootRayField(SOURA1, A);
+    field.Draw(SOURA1, A);
 }
 
 class LinearTrainIdentity : public testing::TestWithParam<double> {};
@@ -152,6 +155,8 @@ TEST_P(SquareRootTrainIdentity, MatchesThePlainLoopUpToFiveThousandTimeUnits)
 {
     const double A = GetParam();
     unsigned seed = static_cast<unsigned>(A);
+    // One field for every picture, as a window keeps one while its picture changes size and density.
+    SquareRootRayField field;
     for (const Picture& picture : kPictures) {
         std::mt19937 random(++seed);
         // A restart ("start timer") resumes at the count 1, a fiftieth of a time unit.
@@ -160,7 +165,7 @@ TEST_P(SquareRootTrainIdentity, MatchesThePlainLoopUpToFiveThousandTimeUnits)
             sequence.push_back({4999.98, 5000});  // twenty thousand fronts, once
         SquareRootTrain train;
         expectSamePictures(
-            picture, sequence, [&](surface::Canvas& c, const Step& s) { squareRootTrain(train, c, s, A); },
+            picture, sequence, [&](surface::Canvas& c, const Step& s) { squareRootTrain(train, field, c, s, A); },
             [&](surface::Canvas& c, const Step& s) { plainSquareRootTrain(c, s, A); });
     }
 }
@@ -195,8 +200,9 @@ TEST(TrainIdentity, AroundTheAgeAtWhichFrontsLeaveSight)
             for (const double shift : {-0.02, -1e-9, 1e-9, 0.02})
                 sequence.push_back({bound + 3 * 0.25 + shift - 0.02, bound + 3 * 0.25 + shift});
             SquareRootTrain train;
+            SquareRootRayField field;
             expectSamePictures(
-                picture, sequence, [&](surface::Canvas& c, const Step& s) { squareRootTrain(train, c, s, A); },
+                picture, sequence, [&](surface::Canvas& c, const Step& s) { squareRootTrain(train, field, c, s, A); },
                 [&](surface::Canvas& c, const Step& s) { plainSquareRootTrain(c, s, A); });
         }
     }

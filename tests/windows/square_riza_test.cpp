@@ -1,4 +1,5 @@
 // The square-root window as a state machine: layout, timer and manual steps, wavefronts and A.
+#include "headless/headless_backend.h"
 #include "model/shared/module_values.h"
 #include "model/square_root/square_root_rays.h"
 #include "window_support.h"
@@ -160,6 +161,24 @@ TEST_F(SquareRootWindow, LongAnimationStaysFiniteAndSilent)
     EXPECT_EQ(form().TIMER_NOW, 400);
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(c().SOURA1->raster().rejectedOperations(), 0);
+}
+
+// A tick lays the window out and sets the A box again: the controls hear of it only when that
+// changes what they show (the page then sends nothing, the formula image not again).
+TEST_F(SquareRootWindow, ATickTellsTheControlsOnlyWhatChanged)
+{
+    form().Timer1_Timer();
+    const int told = headless::Headless().TimesTold(form());
+    for (int i = 0; i < 3; ++i)
+        form().Timer1_Timer();
+    EXPECT_EQ(headless::Headless().TimesTold(form()), told);
+    c().HScroll1->SetValue(1200);  // the A box
+    EXPECT_EQ(headless::Headless().TimesTold(form()), told + 1);
+    headless::Headless().SetScreen(800, 600);  // a smaller picture: the controls move left
+    form().Timer1_Timer();
+    EXPECT_GT(headless::Headless().TimesTold(form()), told + 10);
+    headless::Headless().SetScreen(1024, 768);
+    c().HScroll1->SetValue(1000);
 }
 
 TEST_F(SquareRootWindow, BackToIntroductionShowsItAndTheTickBringsThisWindowBack)

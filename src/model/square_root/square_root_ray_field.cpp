@@ -54,3 +54,16 @@ void DrawSquareRootRayField(surface::Canvas& SOURA1, double A)
 }
 
 }  // namespace sorvel_kampyles
+
+namespace sorvel_kampyles {
+
+void SquareRootRayField::Draw(surface::Canvas& SOURA1, double A)
+{
+    PI_VALUE = ComputedPi();
+    const double inputs[] = {A};
+    // Its segments are red, its dots in the picture's ForeColor.
+    SOURA1.DrawStamped(stamp_, inputs, kRayRed,
+                       [A](surface::Canvas& canvas, surface::Rgb) { DrawSquareRootRayField(canvas, A); });
+}
+
+}  // namespace sorvel_kampyles

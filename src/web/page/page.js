@@ -358,15 +358,23 @@ var SorvelPage = (function () {
       region.textContent = region.textContent === sentence ? sentence + "\u00a0" : sentence;
     },
 
-    // rgba: width × height pixels, four bytes each, at this place of the WebAssembly memory.
-    pixels: function (id, rgba, width, height) {
+    // rgba: width × height pixels, four bytes each, at this place of the WebAssembly memory; only
+    // those of [left, right) × [top, bottom) changed, unless the canvas takes a new size.
+    pixels: function (id, rgba, width, height, left, top, right, bottom) {
       var canvas = elements.get(id);
       if (canvas.width !== width || canvas.height !== height) {
         canvas.width = width;
         canvas.height = height;
+        left = 0;
+        top = 0;
+        right = width;
+        bottom = height;
       }
-      var bytes = new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4);
-      canvas.getContext("2d").putImageData(new ImageData(bytes, width, height), 0, 0);
+      // The rows of the changed part, as they lie in the memory; the canvas takes its columns.
+      var bytes = new Uint8ClampedArray(HEAPU8.buffer, rgba + top * width * 4, (bottom - top) * width * 4);
+      canvas.context = canvas.context || canvas.getContext("2d");
+      canvas.context.putImageData(new ImageData(bytes, width, bottom - top), 0, top, left, 0, right - left,
+        bottom - top);
     },
 
     // Draws text aliased into a picture's pixel store (words of the canvas's bytes), its top-left corner at
