@@ -126,7 +126,8 @@ public:
     std::unique_ptr<surface::PicturePeer> MakePicture(surface::Picture& c) override
     {
         backend_.pictures_.push_back(&c);
-        auto peer = std::make_unique<Picture>(c, backend_, [&c, &pictures = backend_.pictures_] { std::erase(pictures, &c); });
+        auto peer =
+            std::make_unique<Picture>(c, backend_, [&c, &pictures = backend_.pictures_] { std::erase(pictures, &c); });
         remember(*peer);
         return peer;
     }
