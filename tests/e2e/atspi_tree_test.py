@@ -10,7 +10,9 @@ import subprocess
 import sys
 import time
 
-import pyatspi
+# Imported once this run's accessibility bus is up (see Program): the import itself asks the
+# session bus for one, and would otherwise start a second, which the program may join instead.
+pyatspi = None
 
 PATIENCE = 20  # seconds anything expected may take to show on a machine whose cores are busy
 
@@ -85,6 +87,14 @@ class Program:
         self.env = env
         self.bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=env,
                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for("the accessibility bus", lambda: subprocess.run(
+            ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+             "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"],
+            capture_output=True, text=True).stdout.strip().endswith("boolean true"))
+        # The reader and the program find the bus alike: through the display and the session bus.
+        os.environ["DISPLAY"] = self.display
+        global pyatspi
+        import pyatspi
         self.program = subprocess.Popen([binary], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def keys(self, *keys):
