@@ -10,6 +10,7 @@ import { createServer } from "node:net";
 import { tmpdir } from "node:os";
 import path from "node:path";
 import WebSocket from "ws";
+import { waitFor } from "./wait.mjs";
 
 // What an engine's automation cannot do, and so what a test skips there (with this reason).
 export const LIMITS = {
@@ -295,16 +296,7 @@ async function launchWebKit({ scale, touch }) {
         throw new Error(`${method} ${where}: ${value.error}: ${value.message}`);
       }
     };
-    const startBy = Date.now() + 30000;
-    for (;;) {
-      try {
-        await fetch(`${base}/status`);
-        break;
-      } catch (error) {
-        if (Date.now() > startBy) throw error;
-        await new Promise((resolve) => setTimeout(resolve, 50));
-      }
-    }
+    await waitFor("WebKitWebDriver to answer", async () => (await fetch(`${base}/status`)).ok, 30);
     const { sessionId } = await command("POST", "/session", { capabilities: { alwaysMatch: {
       unhandledPromptBehavior: "accept and notify",
       "webkitgtk:browserOptions": { binary: MINIBROWSER, args: ["--automation"] } } } });

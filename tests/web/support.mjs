@@ -31,22 +31,8 @@ export async function launch({ scale = 1, touch = false } = {}) {
   return LAUNCHERS[ENGINE]({ scale, touch });
 }
 
-// Polls `condition` until it returns a truthy value, at most `seconds`; returns that value, or
-// throws with `what` once the time is up. Every wait of the tests goes through here.
-export async function waitFor(what, condition, seconds = 15) {
-  const end = Date.now() + seconds * 1000;
-  let last;
-  for (;;) {
-    try {
-      const value = await condition();
-      if (value) return value;
-    } catch (error) {
-      last = error;
-    }
-    if (Date.now() > end) throw new Error(`timed out waiting for ${what}${last ? `: ${last.message}` : ""}`);
-    await new Promise((resolve) => setTimeout(resolve, 25));
-  }
-}
+import { waitFor } from "./wait.mjs";
+export { waitFor };
 
 // Helpers defined in the page around every script the tests run there: the window in front, and
 // a control of a window by its role and accessible name, as a screen reader finds it.
