@@ -35,6 +35,7 @@ struct SquareRootPicture {
     std::optional<double> stillFrontsTo;  // "WAVE FRONTS": the fronts of 0 to this time
     std::optional<double> newestFront;    // in the model's time units
     bool running = false;
+    friend bool operator==(const SquareRootPicture&, const SquareRootPicture&) = default;
 };
 std::string Describe(const SquareRootPicture& picture);
 

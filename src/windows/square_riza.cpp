@@ -91,6 +91,10 @@ void SQUARE_RIZA::describe()
     picture_.A = c.HScroll1->Value();
     picture_.beta = kBeta;
     picture_.running = c.Timer1->Enabled();
+    // Every tick asks; the words are made again only when what they say changed.
+    if (picture_ == described_)
+        return;
+    described_ = picture_;
     c.SOURA1->SetDescription(spoken::Describe(picture_));
 }
 

@@ -11,6 +11,7 @@
 #include "windows/time_memories.h"
 
 #include <memory>
+#include <optional>
 
 namespace sorvel_kampyles {
 // Lays the square-root window out over the screen, shows A, shows the window and draws the ray field.
@@ -69,6 +70,7 @@ private:
     sorvel_kampyles::SquareRootTrain train_;
     // What SOURA1 holds, for its description, and the pace at which the animation speaks.
     spoken::SquareRootPicture picture_;
+    std::optional<spoken::SquareRootPicture> described_;  // what SOURA1's description says now
     surface::AnimationNarrator narrator_;
     // The ray field of SOURA1, drawn by every call of ShowSquareRootCase.
     sorvel_kampyles::SquareRootRayField rayField_;
