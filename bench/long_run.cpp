@@ -5,8 +5,8 @@
 #include "canvas/message_box.h"
 #include "headless/headless_backend.h"
 #include "surface/form.h"
-#include "windows/aktinon_sxedio.h"
-#include "windows/square_riza.h"
+#include "windows/linear_case.h"
+#include "windows/square_root_case.h"
 
 #include <chrono>
 #include <cstdio>

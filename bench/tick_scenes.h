@@ -20,7 +20,6 @@ inline constexpr int kReplayedTicks = 20;  // ticks drawn before the measured on
 inline std::function<void()> LinearTick(surface::Canvas& canvas, double seconds)
 {
     using namespace sorvel_kampyles;
-    PI_VALUE = ComputedPi();
     auto train = std::make_shared<LinearTrain>();
     const long count = static_cast<long>(seconds * 1000 + 0.5);
     for (long tick = count - kReplayedTicks; tick < count; ++tick)

@@ -89,9 +89,4 @@ void FindDecimalSeparatorWith(std::function<std::string()> find)
     finder() = std::move(find);
 }
 
-const std::string& DecimalSeparator()
-{
-    return foundSeparator();
-}
-
 }  // namespace surface

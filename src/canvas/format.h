@@ -15,6 +15,5 @@ void SetDecimalSeparator(std::string separator);
 // Or tells how to find it: it is found when a number with decimals is first formatted, since
 // asking a browser's locale costs a tenth of a second on the way to the first window.
 void FindDecimalSeparatorWith(std::function<std::string()> find);
-const std::string& DecimalSeparator();
 
 }  // namespace surface

@@ -48,8 +48,6 @@ public:
     // logical pixel, clipped to the picture.
     void DrawImage(const PixelImage& picture, int x, int y);
 
-    void SetBackColor(Rgb colour) { backColor_ = PackPixel(colour.r, colour.g, colour.b); }
-    void SetForeColor(Rgb colour) { foreColor_ = PackPixel(colour.r, colour.g, colour.b); }
     // Where Print gets its glyphs; without one, text is left out.
     void SetTextPainter(TextPainter* painter) { textPainter_ = painter; }
 

@@ -90,16 +90,8 @@ public:
         outer = rect;
         ++told;
     }
-    void Show(bool toFront) override
-    {
-        auto& stack = backend_.windows_;
-        const auto at = std::find(stack.begin(), stack.end(), this);
-        if (at == stack.end())
-            stack.insert(toFront ? stack.end() : stack.begin(), this);
-        else if (toFront)
-            std::rotate(at, at + 1, stack.end());
-    }
-    void Hide() override { std::erase(backend_.windows_, this); }
+    void Show(bool toFront) override { backend_.windows_.Show(this, toFront); }
+    void Hide() override { backend_.windows_.Hide(this); }
     void SetTabOrder(const std::vector<surface::ControlPeer*>& order) override
     {
         tabOrder.clear();
@@ -223,13 +215,14 @@ void HeadlessBackend::SetScreen(int width, int height)
     if (PictureRatio() != ratio)
         for (surface::Picture* picture : std::vector<surface::Picture*>(pictures_))
             picture->DevicePixelRatioChanged();
+    surface::Form::ScreenChanged();
 }
 
 const HeadlessWindow* HeadlessBackend::windowOf(const surface::Form& form) const
 {
     // Only shown windows are in the stack; a loaded, hidden one has kept what it was told too,
     // but tests ask of shown ones.
-    for (const HeadlessWindow* window : windows_)
+    for (const HeadlessWindow* window : windows_.Order())
         if (&window->form() == &form)
             return window;
     return nullptr;
@@ -237,7 +230,8 @@ const HeadlessWindow* HeadlessBackend::windowOf(const surface::Form& form) const
 
 std::string HeadlessBackend::FrontCaption() const
 {
-    return windows_.empty() ? std::string() : windows_.back()->form().Caption();
+    const HeadlessWindow* front = windows_.Front();
+    return front ? front->form().Caption() : std::string();
 }
 
 surface::PixelRect HeadlessBackend::OuterGeometry(const surface::Form& form) const
@@ -283,7 +277,7 @@ void HeadlessBackend::FireTimers()
 
 surface::Control* HeadlessBackend::Find(const std::string& caption, const std::string& name) const
 {
-    for (const HeadlessWindow* window : windows_)
+    for (const HeadlessWindow* window : windows_.Order())
         if (window->form().Caption() == caption) {
             const Remembered* peer = window->find(name);
             return peer ? peer->control : nullptr;
@@ -293,7 +287,7 @@ surface::Control* HeadlessBackend::Find(const std::string& caption, const std::s
 
 std::optional<Told> HeadlessBackend::WhatWasTold(const std::string& caption, const std::string& name) const
 {
-    for (const HeadlessWindow* window : windows_)
+    for (const HeadlessWindow* window : windows_.Order())
         if (window->form().Caption() == caption) {
             const Remembered* peer = window->find(name);
             if (!peer)

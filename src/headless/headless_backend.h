@@ -5,6 +5,7 @@
 
 #include "headless/block_text_painter.h"
 #include "surface/backend.h"
+#include "surface/window_stack.h"
 
 #include <optional>
 #include <string>
@@ -41,7 +42,8 @@ public:
     void Announce(const std::string& sentence) override { announcements_.push_back(sentence); }
 
     // The screen in the back end's own pixels (a desktop's logical pixels, a page's CSS pixels).
-    // Pictures follow the program's new scale at once, as a desktop's do when moved to another screen.
+    // Pictures follow the program's new scale at once, as a desktop's do when moved to another
+    // screen, and the shown windows are laid out again, as a page's are when it changes size.
     void SetScreen(int width, int height);
     // Device pixels to each of the back end's own, for pictures made from now on.
     void SetDevicePixelRatio(double ratio) { ratio_ = ratio; }
@@ -92,7 +94,7 @@ private:
     bool active_ = true;
     bool quit_ = false;
     BlockTextPainter text_;
-    std::vector<HeadlessWindow*> windows_;  // back to front among the shown ones
+    surface::WindowStack<HeadlessWindow> windows_;
     std::vector<HeadlessTimer*> timers_;
     std::vector<surface::Picture*> pictures_;  // of every window, shown or not
     std::string focused_;

@@ -2,7 +2,7 @@
 // it while it moves; the styles' own hints (a dotted line, a faint glow) are too thin for a projector.
 #include "qt/focus_outline.h"
 
-#include "surface/focus_outline.h"
+#include "surface/appearance.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -7,6 +7,7 @@
 #include "qt/qt_text_painter.h"
 #include "qt/qt_timer.h"
 #include "qt/qt_window.h"
+#include "surface/appearance.h"
 #include "surface/screen_scale.h"
 
 #include <QApplication>
@@ -28,14 +29,12 @@ namespace qt {
 
 namespace {
 
-// The one font of every window. The windows' boxes keep the sizes they were designed with, for a
-// small system font; Liberation Sans (the metrics of Arial) at 10 logical pixels is the largest
-// common sans face in which every caption and text of every window shows whole, " A = 5000"
-// in its narrow box included. In pixels, so that it fits whatever DPI the desktop claims.
+// The one font of every window, Liberation Sans (the metrics of Arial), the face the page carries a
+// subset of. In pixels, so that it fits whatever DPI the desktop claims.
 QFont windowsFont()
 {
     QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(10);
+    font.setPixelSize(surface::kFontPixels);
     return font;
 }
 

@@ -3,6 +3,7 @@
 
 #include "canvas/twips.h"
 #include "surface/announcements.h"
+#include "surface/appearance.h"
 
 #include <algorithm>
 #include <cmath>
@@ -359,24 +360,6 @@ void SetTabOrder(WindowPeer& window, std::initializer_list<const Control*> contr
     for (const Control* control : controls)
         order.push_back(&control->peer());
     window.SetTabOrder(order);
-}
-
-const Control* FirstTabStop(const std::vector<const Control*>& order)
-{
-    for (const Control* control : order) {
-        if (!control->Visible())
-            continue;
-        const auto* option = dynamic_cast<const OptionButton*>(control);
-        if (!option)
-            return control;
-        const std::vector<OptionButton*>& group = option->group().members();
-        const auto selected =
-            std::find_if(group.begin(), group.end(), [](const OptionButton* o) { return o->Value(); });
-        if (selected == group.end() || *selected == option)
-            return control;
-        return *selected;
-    }
-    return nullptr;
 }
 
 void NameGroup(WindowPeer& window, const OptionGroup& group, const std::string& name)

@@ -182,8 +182,6 @@ public:
 
     // The thumb's length: that of the desktop's smallest thumb, so that it is as easy to catch.
     static constexpr int kThumbLength = 16;
-    // The least target a finger is given, in pixels (the common touch guideline's 24 CSS px).
-    static constexpr int kTouchTarget = 24;
 
 protected:
     void geometryChanged() override;
@@ -256,10 +254,6 @@ private:
 
 // Tab and Shift+Tab visit these controls in this order (their TabIndex order).
 void SetTabOrder(WindowPeer& window, std::initializer_list<const Control*> controls);
-
-// Where the focus lands when it enters a window in this tab order: the first shown control, an
-// option group entered at its selected button (its first one while none is selected).
-const Control* FirstTabStop(const std::vector<const Control*>& order);
 
 // The option buttons of a group are one named group to a screen reader.
 void NameGroup(WindowPeer& window, const OptionGroup& group, const std::string& name);

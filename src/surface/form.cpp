@@ -5,6 +5,7 @@
 #include "surface/application.h"
 #include "surface/controls.h"
 #include "surface/screen.h"
+#include "surface/tab_stops.h"
 #include "surface/timer.h"
 
 #include <set>
@@ -60,6 +61,14 @@ void Form::HideAll()
 {
     for (Form* form : liveForms())
         form->Hide();
+}
+
+void Form::ScreenChanged()
+{
+    // From a copy, so that the loop stays sound whatever a layout does.
+    for (Form* form : std::vector<Form*>(liveForms().begin(), liveForms().end()))
+        if (form->Visible())
+            form->LayOut();
 }
 
 void Form::Load()

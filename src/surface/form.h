@@ -2,6 +2,8 @@
 #pragma once
 
 #include "surface/backend.h"
+#include "surface/controls.h"
+#include "surface/timer.h"
 
 #include <functional>
 #include <initializer_list>
@@ -52,6 +54,9 @@ public:
     // Hides the window, as End does with every window.
     void Hide();
 
+    // Its controls in TabIndex order, for the back ends that move the focus themselves (TabStops).
+    const std::vector<const Control*>& TabOrder() const { return tabOrder_; }
+
     // Lays the loaded window out again for the screen as it is now, as opening it does, without
     // showing or drawing anything: what a back end asks for when the screen changes size.
     virtual void LayOut() { CoverScreen(); }
@@ -66,6 +71,9 @@ public:
     static void DropAll();
     // Hides every loaded window, for End.
     static void HideAll();
+    // The screen changed size (a resize, a zoom, a turned tablet, full screen): every shown window
+    // is laid out again for it, and nothing a user set changes.
+    static void ScreenChanged();
 
 protected:
     Form(std::string caption, float clientWidthTwips, float clientHeightTwips);
@@ -119,10 +127,53 @@ public:
 protected:
     using Form::Form;
 
-    // Makes the controls on a new window with their design values, and connects their events.
+    // Makes the controls on a new window with their design values, and connects their events: a
+    // window's table of controls, one row a control, made with the calls below.
     virtual void MakeControls(WindowPeer& window, ControlSet& c) = 0;
 
+    // What a control's event calls: one of the window's handlers, or none.
+    using Handler = void (Window::*)();
+
+    // A row of the table: the control with its design values, its event wired to its handler.
+    std::unique_ptr<CommandButton> Button(WindowPeer& window, const std::string& caption, TwipsRect design,
+                                          Handler click)
+    {
+        auto button = std::make_unique<CommandButton>(window, caption, design);
+        button->OnClick = call(click);
+        return button;
+    }
+    std::unique_ptr<OptionButton> Option(WindowPeer& window, OptionGroup& group, const std::string& caption,
+                                         TwipsRect design, bool value, Handler click)
+    {
+        auto option = std::make_unique<OptionButton>(window, group, caption, design, value);
+        option->OnClick = call(click);
+        return option;
+    }
+    std::unique_ptr<CheckBox> Check(WindowPeer& window, const std::string& caption, TwipsRect design, Handler click)
+    {
+        auto box = std::make_unique<CheckBox>(window, caption, design);
+        box->OnClick = call(click);
+        return box;
+    }
+    std::unique_ptr<ScrollBar> Bar(WindowPeer& window, Orientation orientation, TwipsRect design, ScrollRange range,
+                                   Handler change)
+    {
+        auto bar = std::make_unique<ScrollBar>(window, orientation, design, range);
+        bar->OnChange = call(change);
+        return bar;
+    }
+    std::unique_ptr<Timer> Clock(int interval, bool enabled, Handler tick)
+    {
+        return std::make_unique<Timer>(interval, enabled, call(tick));
+    }
+
 private:
+    std::function<void()> call(Handler handler)
+    {
+        if (!handler)
+            return {};
+        return [this, handler] { (static_cast<Window*>(this)->*handler)(); };
+    }
     static std::unique_ptr<Window>& slot()
     {
         static std::unique_ptr<Window> form;

@@ -30,8 +30,10 @@ const char* kindName(Kind kind)
 // clang-format off
 EM_JS(void, jsMakeWindow, (int id, const char* caption), { SorvelPage.makeWindow(id, UTF8ToString(caption)); });
 EM_JS(void, jsWindowGeometry, (int id, int l, int t, int w, int h), { SorvelPage.windowGeometry(id, l, t, w, h); });
-EM_JS(void, jsShowWindow, (int id, int front), { SorvelPage.showWindow(id, front !== 0); });
-EM_JS(void, jsHideWindow, (int id), { SorvelPage.hideWindow(id); });
+EM_JS(void, jsStack, (const int* ids, const int* inputs, int count), {
+    SorvelPage.stack(Array.from(HEAP32.subarray(ids >> 2, (ids >> 2) + count)),
+                     Array.from(HEAP32.subarray(inputs >> 2, (inputs >> 2) + count)).map(Boolean));
+});
 EM_JS(void, jsRemoveWindow, (int id), { SorvelPage.removeWindow(id); });
 EM_JS(void, jsTabOrder, (int windowId, const int* ids, int count), {
     SorvelPage.tabOrder(windowId, Array.from(HEAP32.subarray(ids >> 2, (ids >> 2) + count)));
@@ -59,8 +61,9 @@ EM_JS(void, jsDrawText, (void* store, int w, int h, double ratio, int x, int y, 
 EM_JS(int, jsScreenWidth, (), { return SorvelPage.screenWidth(); });
 EM_JS(int, jsScreenHeight, (), { return SorvelPage.screenHeight(); });
 EM_JS(double, jsDevicePixelRatio, (), { return SorvelPage.devicePixelRatio(); });
-EM_JS(void, jsAppearance, (double scale, int height, int caption, int focusWidth, int focusColour), {
-    SorvelPage.appearance(scale, height, caption, focusWidth, focusColour);
+EM_JS(void, jsAppearance, (double scale, int height, int caption, int font, int focusWidth, int focusColour,
+                          int touch), {
+    SorvelPage.appearance(scale, height, caption, font, focusWidth, focusColour, touch);
 });
 EM_JS(int, jsDecimalSeparator, (), { return SorvelPage.decimalSeparator().codePointAt(0); });
 EM_JS(void, jsAlert, (const char* text), { SorvelPage.alert(UTF8ToString(text)); });
@@ -73,6 +76,7 @@ EM_JS(void, jsGroup, (int windowId, const char* name, const int* ids, int count)
     SorvelPage.group(windowId, UTF8ToString(name), Array.from(HEAP32.subarray(ids >> 2, (ids >> 2) + count)));
 });
 EM_JS(void, jsFocus, (int id), { SorvelPage.focus(id); });
+EM_JS(void, jsFocusClose, (int windowId), { SorvelPage.focusClose(windowId); });
 EM_JS(void, jsAnnounce, (const char* text), { SorvelPage.announce(UTF8ToString(text)); });
 // clang-format on
 
@@ -111,14 +115,14 @@ void WindowGeometry(int id, const surface::PixelRect& r)
     jsWindowGeometry(id, r.left, r.top, r.width, r.height);
 }
 
-void ShowWindow(int id, bool toFront)
+void Stack(const std::vector<Layer>& layers)
 {
-    jsShowWindow(id, toFront ? 1 : 0);
-}
-
-void HideWindow(int id)
-{
-    jsHideWindow(id);
+    std::vector<int> ids, inputs;
+    for (const Layer& layer : layers) {
+        ids.push_back(layer.id);
+        inputs.push_back(layer.takesInput ? 1 : 0);
+    }
+    jsStack(ids.data(), inputs.data(), static_cast<int>(layers.size()));
 }
 
 void RemoveWindow(int id)
@@ -217,9 +221,10 @@ double DevicePixelRatio()
     return jsDevicePixelRatio();
 }
 
-void Appearance(double scale, int screenHeight, int captionBar, int focusWidth, int focusColour)
+void Appearance(const Look& look)
 {
-    jsAppearance(scale, screenHeight, captionBar, focusWidth, focusColour);
+    jsAppearance(look.scale, look.screenHeight, look.captionBar, look.fontPixels, look.focusWidth, look.focusColour,
+                 look.touchTarget);
 }
 
 std::string DecimalSeparator()
@@ -265,6 +270,11 @@ void Group(int windowId, const std::string& name, const std::vector<int>& ids)
 void Focus(int id)
 {
     jsFocus(id);
+}
+
+void FocusClose(int windowId)
+{
+    jsFocusClose(windowId);
 }
 
 void Announce(const std::string& sentence)

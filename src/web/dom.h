@@ -13,8 +13,13 @@ namespace web::dom {
 
 void MakeWindow(int id, const std::string& caption);
 void WindowGeometry(int id, const surface::PixelRect& rect);
-void ShowWindow(int id, bool toFront);
-void HideWindow(int id);
+// The shown windows, back to front, each with whether it takes the keyboard, the pointer and a
+// screen reader's attention; the others are hidden.
+struct Layer {
+    int id;
+    bool takesInput;
+};
+void Stack(const std::vector<Layer>& layers);
 void RemoveWindow(int id);
 void TabOrder(int windowId, const std::vector<int>& ids);
 
@@ -42,10 +47,17 @@ void DrawText(std::uint32_t* store, int storeWidth, int storeHeight, double rati
 
 int ScreenWidth();
 int ScreenHeight();
-// What the page shows the windows by: each logical pixel as `scale` CSS pixels, a screen of this
-// many logical pixels high (it scrolls where the viewport is shorter), the windows' caption bar,
-// and the focus outline's width and colour (0xRRGGBB).
-void Appearance(double scale, int screenHeight, int captionBar, int focusWidth, int focusColour);
+// What the page shows the windows by.
+struct Look {
+    double scale;      // CSS pixels to each logical pixel of the windows
+    int screenHeight;  // logical pixels; the page scrolls where the viewport is shorter
+    int captionBar;    // the height of each window's caption bar, logical pixels
+    int fontPixels;    // the face's size, logical pixels
+    int focusWidth;    // the focus outline, logical pixels
+    int focusColour;   // 0xRRGGBB
+    int touchTarget;   // the least target a finger is given, CSS pixels
+};
+void Appearance(const Look& look);
 double DevicePixelRatio();
 std::string DecimalSeparator();
 void Alert(const std::string& text);
@@ -59,6 +71,8 @@ void ValueText(int id, const std::string& text);
 void LabelFor(int labelId, int id);
 void Group(int windowId, const std::string& name, const std::vector<int>& ids);
 void Focus(int id);
+// The focus moves to the close button of that window's caption bar.
+void FocusClose(int windowId);
 void Announce(const std::string& sentence);
 
 }  // namespace web::dom

@@ -2,14 +2,16 @@
 #include "web/web_backend.h"
 
 #include "surface/controls.h"
-#include "surface/focus_outline.h"
+#include "surface/appearance.h"
 #include "surface/form.h"
 #include "surface/screen_scale.h"
+#include "surface/tab_stops.h"
 #include "surface/timer.h"
 #include "web/dom.h"
 #include "web/frame_pacer.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace web {
 namespace {
@@ -18,8 +20,8 @@ namespace {
 template <class Peer>
 class Element : public Peer, public Forwarder {
 public:
-    Element(int window, dom::Kind kind, int a = 0, int b = 0, int c = 0, int d = 0)
-        : id_(TheWebBackend().Register(this))
+    Element(int window, const surface::Control& control, dom::Kind kind, int a = 0, int b = 0, int c = 0, int d = 0)
+        : id_(TheWebBackend().Register(this)), control_(control)
     {
         dom::MakeControl(id_, window, kind, a, b, c, d);
     }
@@ -38,15 +40,17 @@ public:
         dom::LabelFor(dynamic_cast<Forwarder&>(label).ElementId(), id_);
     }
     int ElementId() const override { return id_; }
+    const surface::Control& ShownControl() const override { return control_; }
     int id() const { return id_; }
 
 private:
     int id_;
+    const surface::Control& control_;
 };
 
 class Button : public Element<surface::CaptionPeer> {
 public:
-    Button(int window, surface::CommandButton& button) : Element(window, dom::Kind::Button), button_(button) {}
+    Button(int window, surface::CommandButton& button) : Element(window, button, dom::Kind::Button), button_(button) {}
     void SetCaption(const std::string& caption) override { dom::Caption(id(), caption); }
     void Clicked() override { button_.UserClick(); }
 
@@ -58,7 +62,10 @@ private:
 template <class Control>
 class Toggle : public Element<surface::TogglePeer> {
 public:
-    Toggle(int window, dom::Kind kind, int group, Control& control) : Element(window, kind, group), control_(control) {}
+    Toggle(int window, dom::Kind kind, int group, Control& control)
+        : Element(window, control, kind, group), control_(control)
+    {
+    }
     void SetCaption(const std::string& caption) override { dom::Caption(id(), caption); }
     void SetChecked(bool checked) override { dom::Checked(id(), checked); }
     void Clicked() override { control_.UserClick(); }
@@ -70,7 +77,7 @@ private:
 class ScrollBar : public Element<surface::ScrollBarPeer> {
 public:
     ScrollBar(int window, surface::ScrollBar& bar)
-        : Element(window, dom::Kind::Scroll, bar.orientation() == surface::Orientation::Vertical ? 1 : 0, bar.Min(),
+        : Element(window, bar, dom::Kind::Scroll, bar.orientation() == surface::Orientation::Vertical ? 1 : 0, bar.Min(),
                   bar.Max(), bar.Value()),
           bar_(bar)
     {
@@ -87,7 +94,7 @@ public:
     }
     bool Pressed(double at, bool coarse) override { return bar_.UserPress(at, coarse); }
     void Dragged(double at) override { bar_.UserDrag(at); }
-    bool Key(int scrollKey) override { return bar_.UserKey(static_cast<surface::ScrollKey>(scrollKey)); }
+    bool Key(surface::ScrollKey key) override { return bar_.UserKey(key); }
 
 private:
     surface::ScrollBar& bar_;
@@ -96,16 +103,19 @@ private:
 
 class Label : public Element<surface::CaptionPeer> {
 public:
-    explicit Label(int window) : Element(window, dom::Kind::Label) {}
+    Label(int window, surface::Label& label) : Element(window, label, dom::Kind::Label) {}
     void SetCaption(const std::string& caption) override { dom::Caption(id(), caption); }
 };
 
 class TextBox : public Element<surface::TextBoxPeer> {
 public:
-    TextBox(int window, surface::TextBox& box) : Element(window, dom::Kind::Text, box.MultiLine() ? 1 : 0), box_(box) {}
+    TextBox(int window, surface::TextBox& box)
+        : Element(window, box, dom::Kind::Text, box.MultiLine() ? 1 : 0), box_(box)
+    {
+    }
     void SetText(const std::string& text) override { dom::Text(id(), text); }
     void SetFontSize(double points) override { dom::FontSize(id(), points); }
-    double DefaultFontSize() const override { return 7.5; }  // the page's 10 pixels
+    double DefaultFontSize() const override { return surface::kFontPoints; }
     void Edited(const std::string& text) override { box_.UserEdit(text); }
 
 private:
@@ -126,7 +136,7 @@ public:
 
 class WebPicture : public Element<surface::PicturePeer> {
 public:
-    WebPicture(int window, surface::Picture& picture) : Element(window, dom::Kind::Picture), picture_(picture)
+    WebPicture(int window, surface::Picture& picture) : Element(window, picture, dom::Kind::Picture), picture_(picture)
     {
         TheWebBackend().AddPicture(this);
     }
@@ -168,30 +178,14 @@ public:
     }
     ~WebWindow() override
     {
-        std::erase(TheWebBackend().Layers(), this);
+        TheWebBackend().HideWindow(this);
         dom::RemoveWindow(id_);
         TheWebBackend().Unregister(id_);
     }
 
     void SetOuterGeometry(const surface::PixelRect& rect) override { dom::WindowGeometry(id_, rect); }
-    // The square-root window shows itself on every tick: the page hears of it only when that
-    // changes the order of the windows.
-    void Show(bool toFront) override
-    {
-        std::vector<WebWindow*>& layers = TheWebBackend().Layers();
-        const auto at = std::find(layers.begin(), layers.end(), this);
-        if (at != layers.end() && (!toFront || at == layers.end() - 1))
-            return;
-        if (at != layers.end())
-            layers.erase(at);
-        layers.insert(toFront ? layers.end() : layers.begin(), this);
-        dom::ShowWindow(id_, toFront);
-    }
-    void Hide() override
-    {
-        std::erase(TheWebBackend().Layers(), this);
-        dom::HideWindow(id_);
-    }
+    void Show(bool toFront) override { TheWebBackend().ShowWindow(this, toFront); }
+    void Hide() override { TheWebBackend().HideWindow(this); }
     void SetTabOrder(const std::vector<surface::ControlPeer*>& order) override
     {
         std::vector<int> ids;
@@ -216,7 +210,10 @@ public:
     {
         return std::make_unique<ScrollBar>(id_, bar);
     }
-    std::unique_ptr<surface::CaptionPeer> MakeLabel(surface::Label&) override { return std::make_unique<Label>(id_); }
+    std::unique_ptr<surface::CaptionPeer> MakeLabel(surface::Label& label) override
+    {
+        return std::make_unique<Label>(id_, label);
+    }
     std::unique_ptr<surface::TextBoxPeer> MakeTextBox(surface::TextBox& box) override
     {
         return std::make_unique<TextBox>(id_, box);
@@ -235,11 +232,7 @@ public:
     }
 
     surface::Form& form() const { return form_; }
-    bool shown() const
-    {
-        const std::vector<WebWindow*>& layers = TheWebBackend().Layers();
-        return std::find(layers.begin(), layers.end(), this) != layers.end();
-    }
+    int id() const { return id_; }
 
 private:
     static int idOf(surface::ControlPeer* peer) { return dynamic_cast<Forwarder&>(*peer).ElementId(); }
@@ -306,8 +299,8 @@ void WebBackend::measure()
     ratio_ = dom::DevicePixelRatio();
     scale_ = surface::ProgramScale(viewport_);
     const surface::Rgb focus = surface::kFocusOutlineColour;
-    dom::Appearance(scale_, ScreenPixels().height, kCaptionBar, surface::kFocusOutlineWidth,
-                    (focus.r << 16) | (focus.g << 8) | focus.b);
+    dom::Appearance({scale_, ScreenPixels().height, kCaptionBar, surface::kFontPixels, surface::kFocusOutlineWidth,
+                     (focus.r << 16) | (focus.g << 8) | focus.b, surface::kTouchTarget});
 }
 
 WebBackend::~WebBackend()
@@ -395,10 +388,64 @@ void WebBackend::Drag(int id, double along)
         at->second->Dragged(along);
 }
 
-bool WebBackend::Key(int id, int scrollKey)
+namespace {
+
+// The page's names of the keys a scroll bar takes.
+std::optional<surface::ScrollKey> scrollKeyNamed(const std::string& name)
+{
+    using surface::ScrollKey;
+    static const std::map<std::string, ScrollKey> keys{
+        {"ArrowUp", ScrollKey::Up},     {"ArrowDown", ScrollKey::Down},     {"ArrowLeft", ScrollKey::Left},
+        {"ArrowRight", ScrollKey::Right}, {"PageUp", ScrollKey::PageUp},   {"PageDown", ScrollKey::PageDown},
+        {"Home", ScrollKey::Home},      {"End", ScrollKey::End}};
+    const auto at = keys.find(name);
+    return at != keys.end() ? std::optional(at->second) : std::nullopt;
+}
+
+}  // namespace
+
+bool WebBackend::Key(int id, const std::string& key)
 {
     const auto at = forwarders_.find(id);
-    return at != forwarders_.end() && at->second->Key(scrollKey);
+    const std::optional<surface::ScrollKey> scrollKey = scrollKeyNamed(key);
+    return at != forwarders_.end() && scrollKey && at->second->Key(*scrollKey);
+}
+
+bool WebBackend::Tab(int focusedId, bool backward)
+{
+    WebWindow* front = stack_.Front();
+    if (!front)
+        return false;
+    const auto focused = forwarders_.find(focusedId);
+    const surface::Control* from = focused != forwarders_.end() ? &focused->second->ShownControl() : nullptr;
+    // Past the last control (before the first) the window's close button takes the focus, as the
+    // last stop of the window's own frame.
+    if (const surface::Control* next = surface::NextTabStop(front->form().TabOrder(), from, backward))
+        next->TakeFocus();
+    else
+        dom::FocusClose(front->id());
+    return true;
+}
+
+void WebBackend::ShowWindow(WebWindow* window, bool toFront)
+{
+    // The square-root window shows itself on every tick: the page hears only of a new order.
+    if (stack_.Show(window, toFront))
+        restack();
+}
+
+void WebBackend::HideWindow(WebWindow* window)
+{
+    if (stack_.Hide(window))
+        restack();
+}
+
+void WebBackend::restack()
+{
+    std::vector<dom::Layer> layers;
+    for (const WebWindow* window : stack_.Order())
+        layers.push_back({window->id(), stack_.TakesInput(window)});
+    dom::Stack(layers);
 }
 
 void WebBackend::Edit(int id, const std::string& text)
@@ -415,7 +462,7 @@ void WebBackend::Close(int windowId)
     at->second->form().FrameClosed();
     // As on the desktop, the program ends when no window is left.
     const bool anyShown =
-        std::any_of(windows_.begin(), windows_.end(), [](const auto& w) { return w.second->shown(); });
+        std::any_of(windows_.begin(), windows_.end(), [this](const auto& w) { return stack_.Shown(w.second); });
     if (!anyShown && !ended_)
         Quit();
 }
@@ -427,13 +474,7 @@ void WebBackend::Resize()
     if (PictureRatio() != pictureRatio)
         for (WebPicture* picture : std::vector<WebPicture*>(pictures_.begin(), pictures_.end()))
             picture->RatioChanged();
-    // A shown window is laid out again, as a new screen would lay it out.
-    std::vector<surface::Form*> shown;
-    for (const auto& [id, window] : windows_)
-        if (window->shown())
-            shown.push_back(&window->form());
-    for (surface::Form* form : shown)
-        form->LayOut();
+    surface::Form::ScreenChanged();
 }
 
 void WebBackend::Frame(double nowMs)

@@ -3,12 +3,18 @@
 #pragma once
 
 #include "surface/backend.h"
+#include "surface/window_stack.h"
 
 #include <map>
 #include <memory>
 #include <set>
 #include <string>
 #include <vector>
+
+namespace surface {
+class Control;
+enum class ScrollKey;
+}  // namespace surface
 
 namespace web {
 
@@ -21,11 +27,13 @@ class Forwarder {
 public:
     virtual ~Forwarder() = default;
     virtual int ElementId() const = 0;
+    // The control the element shows.
+    virtual const surface::Control& ShownControl() const = 0;
     virtual void Clicked() {}
     // A scroll bar pressed, or its thumb dragged, this many logical pixels along it.
     virtual bool Pressed(double /*at*/, bool /*coarse*/) { return false; }
     virtual void Dragged(double /*at*/) {}
-    virtual bool Key(int /*scrollKey*/) { return false; }
+    virtual bool Key(surface::ScrollKey /*key*/) { return false; }
     virtual void Edited(const std::string& /*text*/) {}
 };
 
@@ -47,7 +55,12 @@ public:
     void Click(int id);
     bool Press(int id, double along, bool coarse);
     void Drag(int id, double along);
-    bool Key(int id, int scrollKey);
+    // A key pressed on a control, by the page's name of it; true where the control took it.
+    bool Key(int id, const std::string& key);
+    // Tab (Shift+Tab when backward) pressed with the focus on that element (0: none of the
+    // program's controls, such as a window's close button): the focus moves within the window in
+    // front. True where the program moved it.
+    bool Tab(int focusedId, bool backward);
     void Edit(int id, const std::string& text);
     void Close(int windowId);
     void Resize();
@@ -64,8 +77,10 @@ public:
     void RemovePicture(WebPicture* picture) { pictures_.erase(picture); }
     void AddTimer(WebTimer* timer) { timers_.push_back(timer); }
     void RemoveTimer(WebTimer* timer);
-    // The shown windows, back to front, as the page stacks them.
-    std::vector<WebWindow*>& Layers() { return layers_; }
+    // The shown windows, back to front; the page is told the order whenever it changes.
+    void ShowWindow(WebWindow* window, bool toFront);
+    void HideWindow(WebWindow* window);
+    bool Shown(const WebWindow* window) const { return stack_.Shown(window); }
 
 private:
     int nextId_ = 1;
@@ -73,7 +88,8 @@ private:
     std::map<int, WebWindow*> windows_;
     std::set<WebPicture*> pictures_;
     std::vector<WebTimer*> timers_;
-    std::vector<WebWindow*> layers_;
+    surface::WindowStack<WebWindow> stack_;
+    void restack();
     // Measures the viewport, chooses the program's scale for it and hands the page what it shows by.
     void measure();
 

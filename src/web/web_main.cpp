@@ -25,9 +25,14 @@ EMSCRIPTEN_KEEPALIVE void web_drag(int id, double along)
     web::TheWebBackend().Drag(id, along);
 }
 
-EMSCRIPTEN_KEEPALIVE int web_key(int id, int scrollKey)
+EMSCRIPTEN_KEEPALIVE int web_key(int id, const char* key)
 {
-    return web::TheWebBackend().Key(id, scrollKey) ? 1 : 0;
+    return web::TheWebBackend().Key(id, key) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int web_tab(int focusedId, int backward)
+{
+    return web::TheWebBackend().Tab(focusedId, backward != 0) ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE void web_edit(int id, const char* text)

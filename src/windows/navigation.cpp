@@ -2,10 +2,10 @@
 #include "windows/navigation.h"
 
 #include "surface/application.h"
-#include "windows/aktinon_sxedio.h"
-#include "windows/expalanations.h"
-#include "windows/introd.h"
-#include "windows/square_riza.h"
+#include "windows/linear_case.h"
+#include "windows/theory_window.h"
+#include "windows/introduction.h"
+#include "windows/square_root_case.h"
 #include "windows/startup.h"
 
 namespace navigation {

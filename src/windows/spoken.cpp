@@ -109,9 +109,9 @@ std::string Describe(const SquareRootPicture& p)
         shown.push_back("wavefronts every " + Format(sorvel_kampyles::kSquareRootFrontSpacing, "0.00") +
                         " time units, the newest at " + TimeUnits(*p.newestFront));
     text += "Shows " + listed(shown) + ". " + running(p.running) + " ";
-    const double level = kLevelStart * sorvel_kampyles::ComputedPi() / 180;
+    const double level = kLevelStart * sorvel_kampyles::PI_VALUE / 180;
     const double zeroSpeed = sorvel_kampyles::SquareRootZeroSpeedHeight(p.A, p.beta);
-    const double endX = sorvel_kampyles::SquareRootEndX(p.A, p.beta, level);  // sets PI_VALUE, which the end time reads
+    const double endX = sorvel_kampyles::SquareRootEndX(p.A, p.beta, level);
     const double endTime = sorvel_kampyles::SquareRootEndTime(p.A, p.beta, level);
     return text + "The rays meet the zero-speed line y = " + Format(zeroSpeed, "0.0") +
            " at right angles; the ray leaving level reaches it at x = " + Format(endX, "0.0") + " after " +

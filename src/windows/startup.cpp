@@ -2,7 +2,7 @@
 #include "windows/startup.h"
 
 #include "surface/screen.h"
-#include "windows/introd.h"
+#include "windows/introduction.h"
 
 namespace shell {
 

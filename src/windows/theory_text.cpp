@@ -1,4 +1,4 @@
-// The theory text in the nine pieces it was written in; blanks at the seams are part of the text.
+// The theory text, kept as nine pieces joined end to end; blanks at the seams are part of the text.
 #include "windows/theory_text.h"
 
 #include <array>

@@ -133,7 +133,6 @@ class LinearTrainIdentity : public testing::TestWithParam<double> {};
 TEST_P(LinearTrainIdentity, MatchesThePlainLoopUpToTwoThousandSeconds)
 {
     const double k = GetParam();
-    PI_VALUE = ComputedPi();
     unsigned seed = k < 0 ? 100 : 200;
     for (const Picture& picture : kPictures) {
         std::mt19937 random(++seed);
@@ -176,7 +175,6 @@ INSTANTIATE_TEST_SUITE_P(ThreeBasins, SquareRootTrainIdentity, testing::Values(5
 // younger or just older than it: the last front that still reaches the picture is drawn.
 TEST(TrainIdentity, AroundTheAgeAtWhichFrontsLeaveSight)
 {
-    PI_VALUE = ComputedPi();
     for (const Picture& picture : {kPictures[0], kPictures[5]}) {
         surface::RasterCanvas probe(picture.pixels, picture.pixels, picture.ratio);
         probe.Scale(-100, 100, 100, -100);
@@ -212,7 +210,6 @@ TEST(TrainIdentity, AroundTheAgeAtWhichFrontsLeaveSight)
 // bound is close to the last age at which a front still changes a pixel, so little is drawn in vain.
 TEST(TrainIdentity, FrontsPastTheBoundDrawNothing)
 {
-    PI_VALUE = ComputedPi();
     surface::RasterCanvas blank(150, 150, 2.0);
     blank.Scale(-100, 100, 100, -100);
     const surface::UserBox reach = *blank.Reach(5);

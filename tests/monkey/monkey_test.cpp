@@ -4,10 +4,10 @@
 #include "model/shared/module_values.h"
 #include "surface/application.h"
 #include "window_support.h"
-#include "windows/aktinon_sxedio.h"
-#include "windows/expalanations.h"
-#include "windows/introd.h"
-#include "windows/square_riza.h"
+#include "windows/linear_case.h"
+#include "windows/theory_window.h"
+#include "windows/introduction.h"
+#include "windows/square_root_case.h"
 #include "windows/startup.h"
 
 #include <cmath>
@@ -73,6 +73,7 @@ struct Snapshot {
     double linearNow = 0, linearPrev = 0, linearScrollNow = 0, linearScrollPrev = 0;
     double squareNow = 0, squarePrev = 0, squareScrollNow = 0, squareScrollPrev = 0;
     int linearBar = 0, squareBar = 0;
+    int linearK = 0;
     bool startTimerSelected = false;
 
     static Snapshot take()
@@ -87,6 +88,7 @@ struct Snapshot {
         s.linearPrev = L.TIMER_PREV;
         s.linearScrollNow = L.SCROLL_NOW;
         s.linearScrollPrev = L.SCROLL_PREV;
+        s.linearK = L.SPEED_K;
         s.squareTicks = S.METRITIS_SQUARE;
         s.squareNow = S.TIMER_NOW;
         s.squarePrev = S.TIMER_PREV;
@@ -273,7 +275,6 @@ private:
         add("SQUARE BACK TO INTRODUCTION", 2, squareShown, [=](std::string&) { S()->Command1->UserClick(); });
         add("SQUARE WAVE FRONTS", 1, squareShown, [=, this](std::string&) {
             S()->Command3->UserClick();
-            expectedK_ = 40;
         });
         add("SQUARE TIME ON", 3, squareShown, [=](std::string&) { S()->Command4->UserClick(); });
         add("SQUARE TIME OFF", 2, squareShown, [=](std::string&) { S()->Command5->UserClick(); });
@@ -289,14 +290,11 @@ private:
             detail = " " + std::to_string(value);
             const bool changes = value != S()->XRONOS->Value();
             S()->XRONOS->SetValue(value);
-            if (changes)
-                expectedK_ = 40;
         });
         add(
             "SQUARE tick", 20, [=] { return SQUARE_RIZA::instance().IsLoaded() && S()->Timer1->Enabled(); },
             [=, this](std::string&) {
                 SQUARE_RIZA::instance().Timer1_Timer();
-                expectedK_ = 40;
             });
         add(
             "SQUARE hours later", 1, [] { return SQUARE_RIZA::instance().IsLoaded(); },
@@ -312,8 +310,6 @@ private:
             detail = " " + std::to_string(static_cast<int>(key));
             const int before = S()->XRONOS->Value();
             S()->XRONOS->UserKey(key);
-            if (S()->XRONOS->Value() != before)
-                expectedK_ = 40;
         });
         add("SQUARE close", 1, closable(squareShown, 1), [](std::string&) { SQUARE_RIZA::instance().FrameClosed(); });
 
@@ -407,10 +403,10 @@ private:
                              before.squareScrollNow, before.squareScrollPrev, S.SCROLL_NOW, S.SCROLL_PREV);
                  !bar.empty())
             fault << "square-root " << bar;
-        else if (expectedK_ && (sorvel_kampyles::SPEED_K != *expectedK_))
-            fault << "SPEED_K " << sorvel_kampyles::SPEED_K << " instead of " << *expectedK_;
-        else if (expectedK_ && *expectedK_ != 40 && sorvel_kampyles::SPEED_V0 != 1000)
-            fault << "SPEED_V0 " << sorvel_kampyles::SPEED_V0;
+        else if (expectedK_ && L.SPEED_K != *expectedK_)
+            fault << "SPEED_K " << L.SPEED_K << " instead of " << *expectedK_;
+        else if (action.rfind("SQUARE", 0) == 0 && L.SPEED_K != before.linearK)
+            fault << "the square-root window changed the linear window's k to " << L.SPEED_K;
         longestLinearTime = std::max(longestLinearTime, L.TIMER_NOW);
         longestSquareTime = std::max(longestSquareTime, S.TIMER_NOW);
         return fault.str();

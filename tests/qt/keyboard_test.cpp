@@ -1,9 +1,9 @@
 // On the desktop a keyboard alone reaches every control a user acts on: Tab order by TabIndex in
 // each window, scroll bars that take the focus and their keys, buttons and boxes on Space.
 #include "qt_support.h"
-#include "windows/aktinon_sxedio.h"
-#include "windows/introd.h"
-#include "windows/square_riza.h"
+#include "windows/linear_case.h"
+#include "windows/introduction.h"
+#include "windows/square_root_case.h"
 #include "windows/startup.h"
 
 #include <QAbstractSlider>

@@ -4,10 +4,10 @@
 // configurations: desktops, projectors and tablets held upright, and at ratios 1.5 and 2.
 #include "canvas/format.h"
 #include "qt_support.h"
-#include "windows/aktinon_sxedio.h"
-#include "windows/expalanations.h"
-#include "windows/introd.h"
-#include "windows/square_riza.h"
+#include "windows/linear_case.h"
+#include "windows/theory_window.h"
+#include "windows/introduction.h"
+#include "windows/square_root_case.h"
 #include "windows/startup.h"
 
 #include <QAbstractTextDocumentLayout>

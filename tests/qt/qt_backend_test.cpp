@@ -2,10 +2,10 @@
 // pictures painted from their pixel store, bars and text boxes edited in the widgets, frames closed.
 #include "canvas/message_box.h"
 #include "qt_support.h"
-#include "windows/aktinon_sxedio.h"
-#include "windows/expalanations.h"
-#include "windows/introd.h"
-#include "windows/square_riza.h"
+#include "windows/linear_case.h"
+#include "windows/theory_window.h"
+#include "windows/introduction.h"
+#include "windows/square_root_case.h"
 #include "windows/startup.h"
 
 #include <QApplication>

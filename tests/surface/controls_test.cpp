@@ -3,8 +3,8 @@
 #include "surface/application.h"
 #include "surface/controls.h"
 #include "window_support.h"
-#include "windows/introd.h"
-#include "windows/square_riza.h"
+#include "windows/introduction.h"
+#include "windows/square_root_case.h"
 #include "windows/startup.h"
 
 #include <cmath>

@@ -1,11 +1,13 @@
 // What a keyboard user relies on in the windows' own rules: each window's tab order by TabIndex,
 // and scroll bars that move by their changes with one Change a key press.
 #include "window_support.h"
-#include "windows/aktinon_sxedio.h"
-#include "windows/introd.h"
-#include "windows/square_riza.h"
+#include "windows/linear_case.h"
+#include "windows/introduction.h"
+#include "windows/square_root_case.h"
+#include "surface/tab_stops.h"
 #include "windows/startup.h"
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -32,6 +34,54 @@ TEST(Keyboard, EveryWindowGivesItsControlsInTabIndexOrder)
     EXPECT_EQ(headless::Headless().TabOrder(SQUARE_RIZA::instance()),
               (std::vector<std::string>{"time", "BACK TO INTRODUCTION", "END", "WAVE FRONTS", "A", "value of A",
                                         "TIME ON", "TIME OFF", "start timer", "CONTINUE"}));
+}
+
+// The names of the stops Tab meets going round a window from outside it, until it would leave the
+// window's controls for its frame; Shift+Tab the other way.
+std::vector<std::string> tabRound(const surface::Form& form, bool backward)
+{
+    std::vector<std::string> names;
+    const surface::Control* at = nullptr;
+    while ((at = surface::NextTabStop(form.TabOrder(), at, backward)) && names.size() < 50)
+        names.push_back(at->AccessibleName());
+    return names;
+}
+
+// An option group is one stop, entered at its selected button; a hidden control is none; Tab goes
+// forward and Shift+Tab back through the same stops, and both leave the controls at their ends.
+TEST(Keyboard, TabAndShiftTabGoRoundTheSameStopsWithEachGroupOnce)
+{
+    shell::StartUp();
+    const auto reversed = [](std::vector<std::string> names) {
+        std::reverse(names.begin(), names.end());
+        return names;
+    };
+    const std::vector<std::string> introduction{"V AS SQUARE ROOT", "END", "START", "EXPLANATIONS"};
+    EXPECT_EQ(tabRound(INTROD::instance(), false), introduction);
+    EXPECT_EQ(tabRound(INTROD::instance(), true), reversed(introduction));
+
+    sorvel_kampyles::ShowLinearCase();
+    aktinon_sxedio& linear = aktinon_sxedio::instance();
+    std::vector<std::string> stops{"increase  upwards", "ALTERNATIVELY SHOW WAVEFRONTS AND RAYS OR ONLY RAYS", "time",
+                                   "SHOW ONLY WAVE FRONTS", "BACK TO INTRODUTION", "END", "TIME", "STOP TIMER",
+                                   "SINGLE RAY", "START AGAIN"};
+    EXPECT_EQ(tabRound(linear, false), stops);
+    linear.controls().Command5->UserClick();  // the start-angle bar shows, and is a stop
+    linear.controls().Option2->UserClick();
+    stops.front() = "decrease upwards";
+    stops.push_back("start angle of the single ray");
+    EXPECT_EQ(tabRound(linear, false), stops);
+    EXPECT_EQ(tabRound(linear, true), reversed(stops));
+    // From the option that is not selected (a click put the focus there), Tab goes on from its group.
+    EXPECT_EQ(surface::NextTabStop(linear.TabOrder(), linear.controls().Option1.get(), false),
+              linear.controls().Check1.get());
+
+    // A group with nothing selected is entered at its first button.
+    sorvel_kampyles::ShowSquareRootCase();
+    const std::vector<std::string> square{"time", "BACK TO INTRODUCTION", "END", "WAVE FRONTS", "A", "value of A",
+                                          "TIME ON", "TIME OFF", "start timer"};
+    EXPECT_EQ(tabRound(SQUARE_RIZA::instance(), false), square);
+    EXPECT_EQ(surface::FirstTabStop(SQUARE_RIZA::instance().TabOrder()), SQUARE_RIZA::instance().controls().XRONOS.get());
 }
 
 // Each key press moves a scroll bar by its SmallChange (arrows), its LargeChange (Page Up and

@@ -7,9 +7,9 @@
 #include "surface/announcements.h"
 #include "surface/timer.h"
 #include "window_support.h"
-#include "windows/aktinon_sxedio.h"
-#include "windows/introd.h"
-#include "windows/square_riza.h"
+#include "windows/linear_case.h"
+#include "windows/introduction.h"
+#include "windows/square_root_case.h"
 #include "windows/startup.h"
 
 #include <cmath>

@@ -1,10 +1,10 @@
 // The introduction and theory windows: start-up layout on any screen, handlers, text and reloading.
 #include "surface/caption_wrap.h"
 #include "window_support.h"
-#include "windows/aktinon_sxedio.h"
-#include "windows/expalanations.h"
-#include "windows/introd.h"
-#include "windows/square_riza.h"
+#include "windows/linear_case.h"
+#include "windows/theory_window.h"
+#include "windows/introduction.h"
+#include "windows/square_root_case.h"
 #include "windows/startup.h"
 #include "windows/theory_text.h"
 
@@ -116,6 +116,79 @@ TEST(EveryScreen, EveryControlOfEveryWindowIsWholeAndNoneOverlaps)
         EXPECT_EQ(soura.Pixels(), (surface::PixelRect{0, 0, classroom.squareRootSide, classroom.squareRootSide}));
         EXPECT_EQ(soura.raster().image().width(), std::lround(classroom.squareRootSide * classroom.scale));
         EXPECT_EQ(soura.raster().image().width(), soura.raster().image().height());
+    }
+}
+
+// What a user can set in a window and see: every caption, value, check and text, and which
+// controls show. One line a control, named by what a screen reader calls it.
+std::vector<std::string> WhatTheUserSet(const surface::Form& form)
+{
+    std::vector<std::string> lines;
+    for (const surface::Control* control : headless::Headless().Controls(form)) {
+        std::string line = control->AccessibleName() + (control->Visible() ? " shown" : " hidden");
+        if (const auto* captioned = dynamic_cast<const surface::CaptionedControl*>(control))
+            line += " \"" + captioned->Caption() + "\"";
+        if (const auto* option = dynamic_cast<const surface::OptionButton*>(control))
+            line += option->Value() ? " selected" : " clear";
+        if (const auto* box = dynamic_cast<const surface::CheckBox*>(control))
+            line += " checked " + std::to_string(box->Value());
+        if (const auto* bar = dynamic_cast<const surface::ScrollBar*>(control))
+            line += " at " + std::to_string(bar->Value()) + " (" + bar->ValueText() + ")";
+        if (const auto* text = dynamic_cast<const surface::TextBox*>(control))
+            line += " text \"" + text->Text() + "\" at " + std::to_string(text->FontSize());
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// A window laid out again (a resize, a zoom, a turned tablet, another screen) keeps everything a
+// user set, and each picture's pixel store takes the device size of its new place at the new scale.
+TEST(EveryScreen, LayingOutAgainKeepsWhatTheUserSetAndPicturesFollowTheScale)
+{
+    using linear::aktinon_sxedio;
+    using square_root::SQUARE_RIZA;
+    headless::Headless().SetScreen(1366, 768);
+    shell::StartUp();
+    INTROD::instance().controls().Option1->UserClick();  // opens the linear case
+    aktinon_sxedio::Controls& l = aktinon_sxedio::instance().controls();
+    l.Option2->UserClick();
+    l.Check2->UserClick();
+    l.Command5->UserClick();
+    l.VScroll1->UserMove(300);  // "STARTING ANGLE =30.0"
+    l.XRONOS->UserMove(420);
+    l.Command1->UserClick();
+    INTROD::instance().controls().Command3->UserClick();  // the theory
+    INTROD::instance().controls().Option2->UserClick();   // the square-root case
+    SQUARE_RIZA::Controls& q = SQUARE_RIZA::instance().controls();
+    q.HScroll1->UserMove(2000);
+    q.XRONOS->UserMove(4000);
+    q.starttimer->UserClick();
+    q.Command5->UserClick();  // time off, so that no tick writes the A box again
+    q.Text1->UserEdit(" A = typed");
+    ASSERT_EQ(l.Label1->Caption(), "STARTING ANGLE =30.0");
+
+    surface::Form* const forms[] = {&INTROD::instance(), &EXPALANATIONS::instance(), &aktinon_sxedio::instance(),
+                                    &SQUARE_RIZA::instance()};
+    std::vector<std::vector<std::string>> set;
+    for (surface::Form* form : forms)
+        set.push_back(WhatTheUserSet(*form));
+    for (const ClassroomScreen& classroom : kClassroomScreens) {
+        SCOPED_TRACE(Named(classroom.screen));
+        headless::Headless().SetScreen(classroom.screen.width, classroom.screen.height);
+        for (std::size_t i = 0; i < std::size(forms); ++i) {
+            forms[i]->LayOut();  // as a back end that lays every window out itself would
+            EXPECT_EQ(WhatTheUserSet(*forms[i]), set[i]) << forms[i]->Caption();
+            EXPECT_EQ(support::LayoutFaults(*forms[i]).empty(), forms[i] == forms[2] || forms[i] == forms[3]);
+            for (const surface::Control* control : headless::Headless().Controls(*forms[i]))
+                if (const auto* picture = dynamic_cast<const surface::Picture*>(control)) {
+                    const surface::PixelRect place = picture->Pixels();
+                    const double ratio = headless::Headless().PictureRatio();
+                    EXPECT_EQ(picture->raster().image().width(), std::max(1L, std::lround(place.width * ratio)))
+                        << picture->AccessibleName();
+                    EXPECT_EQ(picture->raster().image().height(), std::max(1L, std::lround(place.height * ratio)))
+                        << picture->AccessibleName();
+                }
+        }
     }
 }
 

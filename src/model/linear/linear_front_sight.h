@@ -6,7 +6,7 @@
 namespace sorvel_kampyles {
 
 // An age after which DrawLinearFronts draws nothing within `reach` for a front of that age or
-// older; infinite if none is found. Reads PI_VALUE, as the drawing does.
+// older; infinite if none is found.
 double LinearFrontsOutOfSight(double v0, double k, const surface::UserBox& reach);
 
 }  // namespace sorvel_kampyles

@@ -55,7 +55,6 @@ LinearSweepAngles MakeLinearSweepAngles(double v0, double k)
     LinearSweepAngles angles;
     angles.v0 = v0;
     angles.k = k;
-    angles.pi = PI_VALUE;
     for (std::size_t s = 0; s < kSweeps.size(); ++s)
         for (int i = 0; i < kAnglesPerSweep; ++i)
             angles.sweeps[s][i] = makeAngle(kSweeps[s], i, v0, k);

@@ -30,17 +30,16 @@ struct LinearFront {
     std::array<std::array<Point, 18>, 4> sweeps;
 };
 
-// What the four sweeps need of each start angle; depends on the medium and PI_VALUE only, never
-// on the time, so a train makes it once for all its fronts.
+// What the four sweeps need of each start angle; depends on the medium only, never on the
+// time, so a train makes it once for all its fronts.
 struct LinearSweepAngle {
     LinearRay ray;
     double kX = 0;  // k·X, where X = ±sin(A)/v0 as the sweep takes it
 };
 struct LinearSweepAngles {
-    double v0 = 0, k = 0, pi = 0;  // the medium and circle constant they were made for
+    double v0 = 0, k = 0;  // the medium they were made for
     std::array<std::array<LinearSweepAngle, 18>, 4> sweeps;
 };
-// Reads PI_VALUE, as the drawing does.
 LinearSweepAngles MakeLinearSweepAngles(double v0, double k);
 
 void ComputeLinearFront(const LinearSweepAngles& angles, double tau, LinearFront& front);

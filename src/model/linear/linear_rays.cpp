@@ -97,7 +97,7 @@ LinearRayLandmarks LinearSingleRayLandmarks(double F, double v0, double k)
 {
     // The single ray's own reading of its angle: to the vertical, negative for a downward start.
     const double degrees = F >= 0 ? 90 - F : -F - 90;
-    const double P = std::sin(degrees * ComputedPi() / 180) / v0;
+    const double P = std::sin(degrees * PI_VALUE / 180) / v0;
     const double C0 = std::sqrt(1 - (P * v0) * (P * v0));
     LinearRayLandmarks marks;
     const double slope = k * P;  // how fast the cosine u = C0 + k·P·x of its direction changes

@@ -3,13 +3,12 @@
 
 #include "model/linear/linear_front_sight.h"
 #include "model/shared/colours.h"
-#include "model/shared/module_values.h"
 
 namespace sorvel_kampyles {
 
 void LinearTrain::Move(surface::Canvas& eikona, double previous, double now, double v0, double k)
 {
-    if (!angles_ || angles_->v0 != v0 || angles_->k != k || angles_->pi != PI_VALUE)
+    if (!angles_ || angles_->v0 != v0 || angles_->k != k)
         angles_ = MakeLinearSweepAngles(v0, k);
     const LinearSweepAngles& angles = *angles_;
     LinearFront front;
@@ -25,7 +24,7 @@ void LinearTrain::Move(surface::Canvas& eikona, double previous, double now, dou
         }
     };
     const double lastAge =
-        outOfSight_.For(eikona, kLinearFrontWidth, {v0, k, PI_VALUE},
+        outOfSight_.For(eikona, kLinearFrontWidth, {v0, k},
                         [&](const surface::UserBox& reach) { return LinearFrontsOutOfSight(v0, k, reach); });
     MoveTrain(eikona, previous, now, kLinearFrontSpacing, lastAge, drawFront);
 }

@@ -19,7 +19,7 @@ class LinearTrain {
 public:
     // Fades every front of the train at its age for time `previous` and draws it at its age for
     // `now`; the fronts counted are those emitted by `now` (i = 0 to Int(now / 0.02)). Each front
-    // is what one call of DrawLinearFronts draws. Reads PI_VALUE.
+    // is what one call of DrawLinearFronts draws.
     void Move(surface::Canvas& eikona, double previous, double now, double v0, double k);
 
 private:

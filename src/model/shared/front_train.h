@@ -18,7 +18,7 @@ namespace sorvel_kampyles {
 class OutOfSightAge {
 public:
     template <class Find>
-    double For(const surface::Canvas& canvas, int width, const std::array<double, 3>& medium, Find find)
+    double For(const surface::Canvas& canvas, int width, const std::array<double, 2>& medium, Find find)
     {
         const std::optional<surface::UserBox> reach = canvas.Reach(width);
         if (!reach)
@@ -33,7 +33,7 @@ public:
 
 private:
     std::optional<surface::UserBox> reach_;
-    std::array<double, 3> medium_{};
+    std::array<double, 2> medium_{};
     double age_ = 0;
 };
 

@@ -1,18 +1,16 @@
-// Module-wide values of sorvel_kampyles, shared by the linear and the square-root windows.
+// The module-wide values of sorvel_kampyles: constants every procedure may read. What belongs to one
+// case (k of the linear law, β of the square-root law) is that window's, and it hands it to the
+// procedures it calls, so that one window can never change what the other draws.
 #pragma once
 
 #include <cstdint>
+#include <numbers>
 
 namespace sorvel_kampyles {
 
-// The circle constant, computed as 4·atan(1) by whoever draws first.
-extern double PI_VALUE;
-// Speed on the horizontal axis of the linear law v(y) = v0 − k·y.
-extern std::int16_t SPEED_V0;
-// k of the linear law (−8 or +8), or β = 40 after the square-root window has drawn.
-extern std::int16_t SPEED_K;
-
-// 4·atan(1), the value every writer of PI_VALUE stores.
-double ComputedPi();
+// The circle constant: the double nearest π, which is also what 4·atan(1) gives.
+inline constexpr double PI_VALUE = std::numbers::pi;
+// Speed on the horizontal axis of the linear law v(y) = v0 − k·y, in picture units per second.
+inline constexpr std::int16_t SPEED_V0 = 1000;
 
 }  // namespace sorvel_kampyles

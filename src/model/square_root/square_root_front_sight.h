@@ -6,7 +6,7 @@
 namespace sorvel_kampyles {
 
 // An age after which DrawSquareRootFronts draws nothing within `reach` for a front of that age
-// or older. Sets PI_VALUE, as the drawing does.
+// or older.
 double SquareRootFrontsOutOfSight(double A, double beta, const surface::UserBox& reach);
 
 }  // namespace sorvel_kampyles

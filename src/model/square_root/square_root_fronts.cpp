@@ -26,11 +26,9 @@ std::optional<Point> rayPoint(const SquareRootRayTable& rays, int degrees, doubl
 
 SquareRootRayTable MakeSquareRootRays(double A, double beta)
 {
-    PI_VALUE = ComputedPi();
     SquareRootRayTable table;
     table.A = A;
     table.beta = beta;
-    table.pi = PI_VALUE;
     for (int degrees = 1; degrees < 180; ++degrees)
         table.rays[degrees] = MakeSquareRootRay(A, beta, degrees * PI_VALUE / 180);
     return table;

@@ -33,11 +33,11 @@ struct SquareRootFront {
 // The rays of 1° to 179° for one medium, index = degrees, with the medium and circle constant
 // they were made for.
 struct SquareRootRayTable {
-    double A = 0, beta = 0, pi = 0;
+    double A = 0, beta = 0;
     std::array<SquareRootRay, 180> rays;
 };
 
-// Sets PI_VALUE, as the drawing does, and makes the table for this medium.
+// Makes the table for this medium.
 SquareRootRayTable MakeSquareRootRays(double A, double beta);
 
 void ComputeSquareRootFront(const SquareRootRayTable& rays, double T, SquareRootFront& front);

@@ -17,14 +17,12 @@ constexpr double kLastSample = 20;
 
 void DrawSquareRootRayField(surface::Canvas& SOURA1, double A)
 {
-    PI_VALUE = ComputedPi();
     SOURA1.Scale(-100, 100, 100, -100);
     SOURA1.Line(-100, 0, 100, 0);
     SOURA1.Line(0, -100, 0, 100);
     SOURA1.SetDrawWidth(3);
-    const double pi = PI_VALUE;
     for (int degrees = 0; degrees <= 180; degrees += 5) {
-        const double theta0 = degrees * pi / 180;
+        const double theta0 = degrees * PI_VALUE / 180;
         const bool vertical = degrees == 0 || degrees == 180;
         // The ray's constants serve every sample; the points are bit for bit those of the ray
         // functions, and its end time is 2·(π − θ0)/(β·a).
@@ -59,7 +57,6 @@ namespace sorvel_kampyles {
 
 void SquareRootRayField::Draw(surface::Canvas& SOURA1, double A)
 {
-    PI_VALUE = ComputedPi();
     const double inputs[] = {A};
     // Its segments are red, its dots in the picture's ForeColor.
     SOURA1.DrawStamped(stamp_, inputs, kRayRed,

@@ -18,7 +18,7 @@ void DrawSquareRootRayField(surface::Canvas& SOURA1, double A);
 // once for each A and picture, and put on the picture from what it covered every other time.
 class SquareRootRayField {
 public:
-    // Leaves the picture, DrawWidth, the scale and PI_VALUE as DrawSquareRootRayField does.
+    // Leaves the picture, DrawWidth and the scale as DrawSquareRootRayField does.
     void Draw(surface::Canvas& SOURA1, double A);
 
 private:

@@ -12,21 +12,19 @@ namespace sorvel_kampyles {
 double ArcSin(double p)
 {
     if (p >= 1)
-        return PI_VALUE != 0 ? PI_VALUE / 2 : ComputedPi() / 2;
+        return PI_VALUE / 2;
     if (p <= -1)
-        return -(PI_VALUE != 0 ? PI_VALUE / 2 : ComputedPi() / 2);
+        return -PI_VALUE / 2;
     return std::atan(p / std::sqrt(1 - p * p));
 }
 
 SquareRootRay MakeSquareRootRay(double A, double beta, double theta0)
 {
-    PI_VALUE = ComputedPi();
     SquareRootRay ray;
     ray.A = A;
     ray.beta = beta;
     ray.theta0 = theta0;
-    ray.pi = PI_VALUE;
-    const double pi = ray.pi;
+    constexpr double pi = PI_VALUE;
     ray.sin0 = std::sin(theta0);
     ray.cos0 = std::cos(theta0);
     ray.a = ray.sin0 / std::sqrt(A);
@@ -46,7 +44,7 @@ double SquareRootRayYWith(const SquareRootRay& ray, double t)
 
 std::optional<double> SquareRootRayXWith(const SquareRootRay& ray, double y, double t)
 {
-    const double pi = ray.pi;
+    constexpr double pi = PI_VALUE;
     const double a = ray.a;
     const double beta = ray.beta;
     const double theta0 = ray.theta0;
@@ -114,7 +112,7 @@ double SquareRootZeroSpeedHeight(double A, double beta)
 double SquareRootEndX(double A, double beta, double theta0)
 {
     const SquareRootRay ray = MakeSquareRootRay(A, beta, theta0);
-    return ray.K * ((ray.pi - ray.theta0) + ray.sin0 * ray.cos0);
+    return ray.K * ((PI_VALUE - ray.theta0) + ray.sin0 * ray.cos0);
 }
 
 }  // namespace sorvel_kampyles

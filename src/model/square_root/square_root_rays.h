@@ -34,14 +34,12 @@ double SquareRootEndX(double A, double beta, double theta0);
 // along the ray are bit for bit the same.
 struct SquareRootRay {
     double A = 0, beta = 0, theta0 = 0;
-    double pi = 0;  // the circle constant in force when the ray was made
     double a = 0;   // ray parameter sin θ0 / √A
     double sin0 = 0, cos0 = 0;
     double K = 0;  // 1 / (β·a²)
     double tTurn = 0, tBack = 0, tEnd = 0;
     double xTurn = 0;  // horizontal distance to the turning point
 };
-// Sets PI_VALUE, as the ray functions do, and reads it.
 SquareRootRay MakeSquareRootRay(double A, double beta, double theta0);
 double SquareRootRayYWith(const SquareRootRay& ray, double t);
 std::optional<double> SquareRootRayXWith(const SquareRootRay& ray, double y, double t);

@@ -2,7 +2,6 @@
 #include "model/square_root/square_root_train.h"
 
 #include "model/shared/colours.h"
-#include "model/shared/module_values.h"
 #include "model/square_root/square_root_front_sight.h"
 
 #include <algorithm>
@@ -11,12 +10,11 @@ namespace sorvel_kampyles {
 
 void SquareRootTrain::Move(surface::Canvas& SOURA1, double previous, double now, double A, double beta)
 {
-    PI_VALUE = ComputedPi();
-    if (!rays_ || rays_->A != A || rays_->beta != beta || rays_->pi != PI_VALUE)
+    if (!rays_ || rays_->A != A || rays_->beta != beta)
         rays_ = MakeSquareRootRays(A, beta);
     const SquareRootRayTable& rays = *rays_;
     const double lastAge =
-        outOfSight_.For(SOURA1, kSquareRootFrontWidth, {A, beta, PI_VALUE},
+        outOfSight_.For(SOURA1, kSquareRootFrontWidth, {A, beta},
                         [&](const surface::UserBox& reach) { return SquareRootFrontsOutOfSight(A, beta, reach); });
     SquareRootFront front;
     const auto drawPass = [&](double age, surface::Rgb colour, surface::Stamp& stamp) {

@@ -20,7 +20,7 @@ class SquareRootTrain {
 public:
     // Fades every front at its age for `previous` and draws it at its age for `now`, for the
     // fronts counted from the new time (k = 0 to Int(now / 0.25)). Each front is what one call of
-    // DrawSquareRootFronts draws. Sets PI_VALUE, as that drawing does.
+    // DrawSquareRootFronts draws.
     void Move(surface::Canvas& SOURA1, double previous, double now, double A, double beta);
 
 private:

@@ -4,25 +4,26 @@
 "use strict";
 var SorvelPage = (function () {
   var elements = new Map();  // id → element of a window or a control
-  var layers = [];           // window ids, back to front among the shown ones
   var ended = false;
   var screen = document.getElementById("screen");
   var scale = 1;             // CSS pixels to each logical pixel of the windows, as the program chose
+  var fontPixels = 0;        // the size of the program's face, in its logical pixels
+  var FACE = '"Sorvel Sans"';
 
   function call(name) {
     if (ended) return 0;
     var args = Array.prototype.slice.call(arguments, 1);
     return Module["_" + name].apply(null, args);
   }
+  function callWithText(name, id, text) {
+    if (ended) return 0;
+    return Module.ccall(name, "number", ["number", "string"], [id, text]);
+  }
 
-  function restack() {
-    layers.forEach(function (id, i) {
-      var layer = elements.get(id);
-      layer.style.zIndex = String(i + 1);
-      // Only the window in front takes the keyboard and the screen reader's attention, as a
-      // window behind another does on the desktop.
-      layer.inert = i !== layers.length - 1;
-    });
+  // The program's id of the element that has the focus, or 0 where it is none of its controls.
+  function focusedId() {
+    var element = document.activeElement;
+    return element && element.sorvelId ? element.sorvelId : 0;
   }
 
   // Each rectangle comes in the windows' logical pixels and is shown at the program's scale.
@@ -50,9 +51,6 @@ var SorvelPage = (function () {
     var first = group.members[0];
     if (first && first.parentNode) first.before(group);
   }
-
-  // The keys a scroll bar takes, in the order of the C++ ScrollKey.
-  var SCROLL_KEYS = ["ArrowUp", "ArrowDown", "ArrowLeft", "ArrowRight", "PageUp", "PageDown", "Home", "End"];
 
   // A scroll bar of plain elements, a trough and a thumb, so that it looks and acts the same in
   // every engine. The program says where the thumb stands; the page forwards presses, drags and
@@ -98,8 +96,7 @@ var SorvelPage = (function () {
     bar.addEventListener("pointercancel", release);
     bar.addEventListener("lostpointercapture", release);
     bar.addEventListener("keydown", function (event) {
-      var key = SCROLL_KEYS.indexOf(event.key);
-      if (key >= 0 && call("web_key", id, key)) event.preventDefault();
+      if (callWithText("web_key", id, event.key)) event.preventDefault();
     });
     return bar;
   }
@@ -114,38 +111,17 @@ var SorvelPage = (function () {
     label.append(input, text);
     // A click selects or toggles the box natively; the control takes its own value from it.
     input.addEventListener("click", function () { call("web_click", id); });
+    input.sorvelId = id;
     label.input = input;
     label.text = text;
     return label;
   }
 
-  // What Tab stops at in a window, in order: one radio button a group, the selected one if any.
-  function tabStops(layer) {
-    var stops = [];
-    layer.querySelectorAll("button, input, textarea, [role=slider]").forEach(function (element) {
-      if (element.disabled || element.getClientRects().length === 0) return;
-      if (element.type === "radio") {
-        var group = layer.querySelectorAll('input[name="' + element.name + '"]');
-        var chosen = Array.prototype.find.call(group, function (radio) { return radio.checked; }) || group[0];
-        if (element !== chosen) return;
-      }
-      stops.push(element);
-    });
-    return stops;
-  }
-
-  // Tab and Shift+Tab go round within the window in front, as within a window on the desktop.
+  // Tab and Shift+Tab: the program moves the focus within the window in front.
   document.addEventListener("keydown", function (event) {
     // WebKitGTK names Shift+Tab "Unidentified" when it is synthesised; its code is still Tab.
-    if ((event.key !== "Tab" && event.code !== "Tab") || layers.length === 0) return;
-    var stops = tabStops(elements.get(layers[layers.length - 1]));
-    if (stops.length === 0) return;
-    var first = stops[0], last = stops[stops.length - 1];
-    var inside = stops.indexOf(document.activeElement) >= 0;
-    if (!inside || (!event.shiftKey && document.activeElement === last) || (event.shiftKey && document.activeElement === first)) {
-      event.preventDefault();
-      (event.shiftKey ? last : first).focus();
-    }
+    if (event.key !== "Tab" && event.code !== "Tab") return;
+    if (call("web_tab", focusedId(), event.shiftKey ? 1 : 0)) event.preventDefault();
   });
 
   return {
@@ -153,11 +129,14 @@ var SorvelPage = (function () {
     screenHeight: function () { return document.documentElement.clientHeight; },
     devicePixelRatio: function () { return window.devicePixelRatio || 1; },
 
-    appearance: function (newScale, height, caption, focusWidth, focusColour) {
+    appearance: function (newScale, height, caption, font, focusWidth, focusColour, touch) {
       scale = newScale;
+      fontPixels = font;
       var style = document.documentElement.style;
       style.setProperty("--s", String(scale));
       style.setProperty("--caption", String(caption));
+      style.setProperty("--font", String(font));
+      style.setProperty("--touch", String(touch));
       style.setProperty("--focus-width", String(focusWidth));
       style.setProperty("--focus-colour", "#" + (focusColour | 0x1000000).toString(16).slice(1));
       // A screen taller than the viewport scrolls, as pages do.
@@ -167,7 +146,8 @@ var SorvelPage = (function () {
     decimalSeparator: function () { return (1.5).toLocaleString().charAt(1); },
     // Settles when the page's face is loaded (or has failed to load, when another face stands in).
     fontReady: function () {
-      var both = [document.fonts.load('10px "Sorvel Sans"'), document.fonts.load('bold 12px "Sorvel Sans"')];
+      // The size only names the face to load.
+      var both = [document.fonts.load("1em " + FACE), document.fonts.load("bold 1em " + FACE)];
       return Promise.all(both).then(function () {}, function () {});
     },
 
@@ -195,30 +175,25 @@ var SorvelPage = (function () {
       // controls first, in their order, and the window's close button last.
       layer.append(client, bar);
       layer.client = client;
+      layer.close = close;
+      layer.windowLayer = true;
       screen.append(layer);
       elements.set(id, layer);
     },
     windowGeometry: function (id, left, top, width, height) {
       place(elements.get(id), left, top, width, height);
     },
-    showWindow: function (id, toFront) {
-      var layer = elements.get(id);
-      var at = layers.indexOf(id);
-      // Shown again where it is (the square-root window does so on every tick): nothing changes.
-      if (at >= 0 && (!toFront || at === layers.length - 1)) return;
-      layer.hidden = false;
-      if (at >= 0) layers.splice(at, 1);
-      toFront ? layers.push(id) : layers.unshift(id);
-      restack();
-    },
-    hideWindow: function (id) {
-      elements.get(id).hidden = true;
-      var at = layers.indexOf(id);
-      if (at >= 0) layers.splice(at, 1);
-      restack();
+    // The shown windows, back to front, and which of them take input; the others are hidden.
+    stack: function (ids, takesInput) {
+      elements.forEach(function (element, id) {
+        if (!element.windowLayer) return;
+        var at = ids.indexOf(id);
+        element.hidden = at < 0;
+        element.style.zIndex = String(at + 1);
+        element.inert = at < 0 || !takesInput[at];
+      });
     },
     removeWindow: function (id) {
-      SorvelPage.hideWindow(id);
       elements.get(id).remove();
       elements.delete(id);
     },
@@ -258,6 +233,7 @@ var SorvelPage = (function () {
       var layer = elements.get(windowId);
       layer.made = (layer.made || 0) + 1;
       element.style.zIndex = String(layer.made);
+      element.sorvelId = id;
       layer.client.append(element);
       elements.set(id, element);
     },
@@ -341,6 +317,10 @@ var SorvelPage = (function () {
       var element = elements.get(id);
       if (element) (element.input || element).focus({ preventScroll: true });
     },
+    focusClose: function (windowId) {
+      var layer = elements.get(windowId);
+      if (layer) layer.close.focus({ preventScroll: true });
+    },
     // One polite live region for the whole program: it says each sentence once, after whatever
     // is being said. The same sentence twice in a row differs by an invisible blank, so that it
     // is said again.
@@ -380,14 +360,14 @@ var SorvelPage = (function () {
     // Draws text aliased into a picture's pixel store (words of the canvas's bytes), its top-left corner at
     // (x, y) logical pixels, in the page's font scaled by the ratio of device pixels.
     drawText: function (store, storeWidth, storeHeight, ratio, x, y, text, pixel) {
-      var font = 10 * ratio + 'px "Sorvel Sans", sans-serif';
+      var font = fontPixels * ratio + "px " + FACE + ", sans-serif";
       var scratch = SorvelPage.scratch || (SorvelPage.scratch = document.createElement("canvas"));
       var context = scratch.getContext("2d", { willReadFrequently: true });
       context.font = font;
       var metrics = context.measureText(text);
       var width = Math.ceil(metrics.width) + 2;
-      var ascent = Math.ceil(metrics.fontBoundingBoxAscent || 10 * ratio);
-      var height = ascent + Math.ceil(metrics.fontBoundingBoxDescent || 3 * ratio);
+      var ascent = Math.ceil(metrics.fontBoundingBoxAscent || fontPixels * ratio);
+      var height = ascent + Math.ceil(metrics.fontBoundingBoxDescent || fontPixels * ratio * 3 / 10);
       if (width <= 0 || height <= 0) return;
       scratch.width = width;
       scratch.height = height;
@@ -420,7 +400,6 @@ var SorvelPage = (function () {
         if (element) element.remove();
       });
       elements.clear();
-      layers = [];
       var note = document.createElement("p");
       note.className = "ended";
       note.setAttribute("role", "status");

@@ -19,7 +19,7 @@ using support::Op;
 
 double rad(double degrees)
 {
-    return degrees * ComputedPi() / 180;
+    return degrees * PI_VALUE / 180;
 }
 
 struct Point {
@@ -28,7 +28,6 @@ struct Point {
 
 Point rayAt(double t, double k, double F)
 {
-    PI_VALUE = ComputedPi();
     const double x = LinearRayX(t, 1000, k, rad(F));
     return {x, LinearRayY(x, 1000, k, rad(F)).value()};
 }
@@ -66,7 +65,6 @@ TEST(LinearRays, AgreeWithIntegratedRaysForwardAndBackwardInTime)
 // LinearRayY the downward one. Just past the boundary, the other branch gives the same point.
 TEST(LinearRays, HorizontalRayTakesEitherBranchToTheSamePoint)
 {
-    PI_VALUE = ComputedPi();
     for (const double k : {-8.0, 8.0})
         for (const double side : {1.0, -1.0}) {
             const double horizontal = side * PI_VALUE / 2;
@@ -99,7 +97,6 @@ TEST(LinearRays, StayFiniteAndSettleOnTheZeroSpeedLineForLongTimes)
 
 std::vector<Op> fronts(double t1, double t2, double k, int r = 250, int g = 250, int b = 250)
 {
-    PI_VALUE = ComputedPi();
     surface::RecordingCanvas canvas;
     DrawLinearFronts(canvas, t1, t2, 1000, k, r, g, b);
     EXPECT_EQ(canvas.DrawWidth(), 1);
@@ -156,7 +153,7 @@ TEST(LinearFronts, EverySweepRunsThroughIntegratedRaysOnItsHalf)
             ASSERT_TRUE(capture.messages.empty()) << capture.messages.front();
             for (std::size_t s = 0; s < 4; ++s) {
                 const SweepAngles& sweep = kSweeps[s];
-                const oracle::RayPoint start = oracle::TravelRay(medium, sweep.fromTop ? 0 : ComputedPi(), t);
+                const oracle::RayPoint start = oracle::TravelRay(medium, sweep.fromTop ? 0 : PI_VALUE, t);
                 double fromX = start.x, fromY = start.y;
                 for (int i = 0; i < 18; ++i) {
                     const int F = sweep.from + i * sweep.step;
@@ -229,7 +226,6 @@ TEST(LinearFronts, ANegativeTimeDrawsTheFrontOfThePositiveTime)
 
 TEST(LinearFronts, LongTimesRaiseNoMessageAndHandOnlyFiniteCoordinates)
 {
-    PI_VALUE = ComputedPi();
     support::MessageCapture capture;
     // Every hundredth of a second from 2.3 s to 100 s, and the times a running timer reaches later.
     for (const double k : {-8.0, 8.0}) {
@@ -258,7 +254,6 @@ namespace {
 // computed in the call, carried from the first pass into the second.
 TEST(LinearFronts, InvalidPointsAreSkippedWithTheirMessages)
 {
-    PI_VALUE = ComputedPi();
     LinearFront front;
     ComputeLinearFront(MakeLinearSweepAngles(1000, -8), 0.1, front);
     for (auto& sweep : front.sweeps)

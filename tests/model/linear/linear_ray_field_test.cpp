@@ -22,7 +22,6 @@ struct HalfRay {
 // Splits the fan into its 36 rays, each as (right half, left half); every half starts at the origin.
 std::vector<std::pair<HalfRay, HalfRay>> raysOf(double k)
 {
-    PI_VALUE = ComputedPi();
     surface::RecordingCanvas canvas;
     DrawLinearRays(canvas, 1000, k);
     std::vector<std::pair<HalfRay, HalfRay>> rays;
@@ -172,7 +171,6 @@ TEST(LinearTimeMarks, TwentyPurpleMarksLabelledUpTo038)
 
 TEST(LinearSingleRay, AnglesOfTheStartAngleBar)
 {
-    PI_VALUE = ComputedPi();
     const auto ends = [](double F, double k) {
         surface::RecordingCanvas canvas;
         DrawLinearSingleRay(canvas, F, 1000, k);

@@ -68,7 +68,7 @@ TEST(SquareRootRayField, ThirtySevenRaysWithTheirSampleCounts)
     // The horizontal ray ends vertically on the zero-speed line at x = (π/2)·A/β.
     EXPECT_GT(rays[18].back().dot.y1, -25);
     EXPECT_LT(rays[18].back().dot.y1, -24);
-    EXPECT_LT(rays[18].back().dot.x1, ComputedPi() / 2 * 1000 / 40);
+    EXPECT_LT(rays[18].back().dot.x1, PI_VALUE / 2 * 1000 / 40);
     for (const auto& ray : rays)
         for (const FieldSample& sample : ray)
             EXPECT_GE(sample.dot.x1, -1e-9);  // every ray bends to the right; the mirror adds the left
@@ -77,7 +77,7 @@ TEST(SquareRootRayField, ThirtySevenRaysWithTheirSampleCounts)
 TEST(SquareRootRayField, DotsAreTheRayPointsAtQuarterTimes)
 {
     const auto rays = fieldRays(1000);
-    const double theta = 45 * ComputedPi() / 180;
+    const double theta = 45 * PI_VALUE / 180;
     for (std::size_t i = 0; i < rays[9].size(); ++i) {
         const double t = 0.25 * static_cast<double>(i);
         const double y = SquareRootRayY(1000, 40, theta, t);
@@ -100,7 +100,7 @@ TEST(SquareRootRayField, BothHalvesLieOnIntegratedRays)
                 double fromX = 0, fromY = 0;
                 for (std::size_t i = 0; i < ray.size(); ++i) {
                     const double t = 0.25 * static_cast<double>(i);
-                    const oracle::RayPoint p = oracle::TravelRay(medium, side * degrees * ComputedPi() / 180, t);
+                    const oracle::RayPoint p = oracle::TravelRay(medium, side * degrees * PI_VALUE / 180, t);
                     const Op& dot = side > 0 ? ray[i].dot : ray[i].mirroredDot;
                     const Op& segment = side > 0 ? ray[i].segment : ray[i].mirroredSegment;
                     // Close to the zero-speed line the integration is no longer to be trusted.
@@ -188,7 +188,7 @@ TEST(SquareRootFronts, BothHalvesOfBothBranchesFollowIntegratedRays)
         const auto ops = frontOps(c.T, c.T, c.A, 1, 2, 3);
         ASSERT_EQ(ops.size(), 2u * (180 + 89 * 3)) << c.A << " " << c.T;
         const auto rayPoint = [&](double degrees) {
-            return oracle::TravelRay(medium, degrees * ComputedPi() / 180, c.T, 1000);
+            return oracle::TravelRay(medium, degrees * PI_VALUE / 180, c.T, 1000);
         };
         const auto expectAt = [&](const Op& op, bool start, oracle::RayPoint p, double degrees) {
             const double near = 1e-3 * (1 + std::fabs(p.x) + std::fabs(p.y));
@@ -240,7 +240,7 @@ TEST(SquareRootFronts, LateFrontsLeaveOutEndedRaysAndClampTheBottom)
     ASSERT_GT(ops.size(), lower);
     EXPECT_NEAR(ops[lower].y1, -25, 1e-6);
     // 179° to 114° have ended: the first lower segment runs to the 113° ray.
-    const double theta = 113 * ComputedPi() / 180;
+    const double theta = 113 * PI_VALUE / 180;
     const double y = SquareRootRayY(1000, 40, theta, 2);
     EXPECT_FLOAT_EQ(ops[lower].y2, static_cast<float>(y));
     EXPECT_FLOAT_EQ(ops[lower].x2, static_cast<float>(SquareRootRayX(1000, 40, theta, y, 2).value()));

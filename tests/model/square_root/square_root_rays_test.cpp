@@ -16,7 +16,7 @@ constexpr double kBeta = 40;
 
 double rad(double degrees)
 {
-    return degrees * ComputedPi() / 180;
+    return degrees * PI_VALUE / 180;
 }
 
 struct Point {
@@ -66,7 +66,6 @@ TEST(SquareRootRays, WorkedValues)
 
 TEST(SquareRootRays, MatchTheClosedFormInsideEachRaysLife)
 {
-    PI_VALUE = ComputedPi();
     for (const double A : {500.0, 1000.0, 5000.0})
         for (int degrees = 1; degrees < 180; degrees += 7) {
             const double end = SquareRootEndTime(A, kBeta, rad(degrees));
@@ -85,7 +84,6 @@ TEST(SquareRootRays, MatchTheClosedFormInsideEachRaysLife)
 
 TEST(SquareRootRays, AgreeWithIntegratedRaysInEveryTimeWindow)
 {
-    PI_VALUE = ComputedPi();
     const oracle::Medium medium = oracle::SquareRootMedium(kA, kBeta);
     for (const double degrees : {15.0, 45.0, 70.0, 90.0, 110.0, 150.0}) {
         const double end = SquareRootEndTime(kA, kBeta, rad(degrees));
@@ -102,11 +100,12 @@ TEST(SquareRootRays, AgreeWithIntegratedRaysInEveryTimeWindow)
 
 TEST(SquareRootRays, ArcSinIncludingItsEnds)
 {
-    PI_VALUE = ComputedPi();
-    EXPECT_NEAR(ArcSin(0.5), ComputedPi() / 6, 1e-15);
-    EXPECT_NEAR(ArcSin(-0.5), -ComputedPi() / 6, 1e-15);
-    EXPECT_EQ(ArcSin(1), ComputedPi() / 2);
-    EXPECT_EQ(ArcSin(-1), -ComputedPi() / 2);
+    // The circle constant every angle is formed with is the one 4·atan(1) gives.
+    EXPECT_EQ(PI_VALUE, 4 * std::atan(1.0));
+    EXPECT_NEAR(ArcSin(0.5), PI_VALUE / 6, 1e-15);
+    EXPECT_NEAR(ArcSin(-0.5), -PI_VALUE / 6, 1e-15);
+    EXPECT_EQ(ArcSin(1), PI_VALUE / 2);
+    EXPECT_EQ(ArcSin(-1), -PI_VALUE / 2);
     EXPECT_EQ(ArcSin(0), 0);
 }
 

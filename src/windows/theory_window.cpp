@@ -1,5 +1,5 @@
 // The theory window's design values and the filling done by "EXPLANATIONS".
-#include "windows/expalanations.h"
+#include "windows/theory_window.h"
 
 #include "windows/formula_images.h"
 #include "windows/spoken.h"

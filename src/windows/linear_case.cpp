@@ -1,5 +1,5 @@
 // The linear-case window: its design values, its layout over the screen and its handlers.
-#include "windows/aktinon_sxedio.h"
+#include "windows/linear_case.h"
 
 #include "canvas/format.h"
 #include "canvas/int.h"
@@ -13,13 +13,11 @@
 
 namespace linear {
 
-using sorvel_kampyles::SPEED_K;
 using sorvel_kampyles::SPEED_V0;
 
 namespace {
 
-constexpr std::int16_t kV0 = 1000;  // speed on the horizontal axis, picture units per second
-constexpr std::int16_t kK = 8;      // |k|: the speed changes from 200 to 1800 across the picture
+constexpr std::int16_t kK = 8;  // |k|: the speed changes from 200 to 1800 across the picture
 constexpr double kFrontSpacing = sorvel_kampyles::kLinearFrontSpacing;
 constexpr double kSetUpFronts = 0.24;  // the still picture shows the fronts of 0 to 0.24 s
 constexpr double kSingleRayFronts = 0.5;
@@ -38,61 +36,44 @@ aktinon_sxedio::aktinon_sxedio() : FormOf("SORVEL", 10500, 7500)
 {
 }
 
-void aktinon_sxedio::MakeControls(surface::WindowPeer& window, Controls& c)
+void aktinon_sxedio::MakeControls(surface::WindowPeer& w, Controls& c)
 {
-    using surface::TwipsRect;
-    c.eikona = std::make_unique<surface::Picture>(window, TwipsRect{-240, -120, 6855, 7215});
-    c.Option1 = std::make_unique<surface::OptionButton>(window, c.options, "increase  upwards",
-                                                        TwipsRect{7320, 480, 2055, 615}, true);
-    c.Option2 = std::make_unique<surface::OptionButton>(window, c.options, "decrease upwards",
-                                                        TwipsRect{7320, 1200, 1935, 615}, false);
-    c.Check1 = std::make_unique<surface::CheckBox>(window, "ALTERNATIVELY SHOW WAVEFRONTS AND RAYS OR ONLY RAYS",
-                                                   TwipsRect{7320, 2160, 2535, 735});
-    c.XRONOS =
-        std::make_unique<surface::ScrollBar>(window, surface::Orientation::Vertical, TwipsRect{6600, 2400, 375, 4695},
-                                             surface::ScrollRange{0, 1000, 1, 20, 0});
-    c.Check2 = std::make_unique<surface::CheckBox>(window, "SHOW ONLY WAVE FRONTS", TwipsRect{7200, 3000, 2175, 735});
-    c.Command1 =
-        std::make_unique<surface::CommandButton>(window, "BACK TO INTRODUTION", TwipsRect{7440, 3960, 1452, 492});
-    c.Command2 = std::make_unique<surface::CommandButton>(window, "END", TwipsRect{7560, 4440, 1452, 492});
-    c.Command3 = std::make_unique<surface::CommandButton>(window, "TIME", TwipsRect{7560, 5040, 1815, 615});
-    c.Command4 = std::make_unique<surface::CommandButton>(window, "STOP TIMER", TwipsRect{7560, 5760, 1935, 615});
-    c.Command5 = std::make_unique<surface::CommandButton>(window, "SINGLE RAY", TwipsRect{7560, 6960, 1695, 735});
-    c.Command6 = std::make_unique<surface::CommandButton>(window, "START AGAIN", TwipsRect{7560, 6360, 2055, 615});
-    c.VScroll1 = std::make_unique<surface::ScrollBar>(window, surface::Orientation::Vertical, kVScroll1,
-                                                      surface::ScrollRange{-900, 900, 1, 50, 0});
-    c.Label1 = std::make_unique<surface::Label>(window, "Label1", TwipsRect{9960, 4320, 1335, 735});
-    c.Timer1 = std::make_unique<surface::Timer>(1, true, [this] { Timer1_Timer(); });
+    using surface::Orientation;
+    using F = aktinon_sxedio;
+    // The window's table: each control with its caption, design place and range, and its handler.
+    c.eikona = std::make_unique<surface::Picture>(w, surface::TwipsRect{-240, -120, 6855, 7215});
+    c.Option1 = Option(w, c.options, "increase  upwards", {7320, 480, 2055, 615}, true, &F::Option1_Click);
+    c.Option2 = Option(w, c.options, "decrease upwards", {7320, 1200, 1935, 615}, false, &F::Option2_Click);
+    c.Check1 = Check(w, "ALTERNATIVELY SHOW WAVEFRONTS AND RAYS OR ONLY RAYS", {7320, 2160, 2535, 735}, &F::Check1_Click);
+    c.XRONOS = Bar(w, Orientation::Vertical, {6600, 2400, 375, 4695}, {0, 1000, 1, 20, 0}, &F::XRONOS_Change);
+    c.Check2 = Check(w, "SHOW ONLY WAVE FRONTS", {7200, 3000, 2175, 735}, &F::Check2_Click);
+    c.Command1 = Button(w, "BACK TO INTRODUTION", {7440, 3960, 1452, 492}, &F::Command1_Click);
+    c.Command2 = Button(w, "END", {7560, 4440, 1452, 492}, &F::Command2_Click);
+    c.Command3 = Button(w, "TIME", {7560, 5040, 1815, 615}, &F::Command3_Click);
+    c.Command4 = Button(w, "STOP TIMER", {7560, 5760, 1935, 615}, &F::Command4_Click);
+    c.Command5 = Button(w, "SINGLE RAY", {7560, 6960, 1695, 735}, &F::Command5_Click);
+    c.Command6 = Button(w, "START AGAIN", {7560, 6360, 2055, 615}, &F::Command6_Click);
+    c.VScroll1 = Bar(w, Orientation::Vertical, kVScroll1, {-900, 900, 1, 50, 0}, &F::VScroll1_Change);
+    c.Label1 = std::make_unique<surface::Label>(w, "Label1", surface::TwipsRect{9960, 4320, 1335, 735});
+    c.Timer1 = Clock(1, true, &F::Timer1_Timer);
+
+    // What a screen reader is told beside the captions.
     c.eikona->SetAccessibleName("rays and wavefronts of the linear medium");
     c.XRONOS->SetAccessibleName("time");
     c.XRONOS->SetValueTextRule([](int value) { return spoken::Seconds(value / 1000.0); });
     c.VScroll1->SetAccessibleName("start angle of the single ray");
     c.VScroll1->SetValueTextRule([](int value) { return spoken::Degrees(value / 10.0); });
     c.VScroll1->SetLabel(*c.Label1);
-    surface::NameGroup(window, c.options, "speed");
+    surface::NameGroup(w, c.options, "speed");
     picture_ = {};  // a new picture area holds nothing
-    SetTabOrder(window, {c.Option1.get(), c.Option2.get(), c.Check1.get(), c.XRONOS.get(), c.Check2.get(),
-                         c.Command1.get(), c.Command2.get(), c.Command3.get(), c.Command4.get(), c.Command5.get(),
-                         c.Command6.get(), c.VScroll1.get()});
-
-    c.Option1->OnClick = [this] { Option1_Click(); };
-    c.Option2->OnClick = [this] { Option2_Click(); };
-    c.Check1->OnClick = [this] { Check1_Click(); };
-    c.Check2->OnClick = [this] { Check2_Click(); };
-    c.XRONOS->OnChange = [this] { XRONOS_Change(); };
-    c.VScroll1->OnChange = [this] { VScroll1_Change(); };
-    c.Command1->OnClick = [this] { Command1_Click(); };
-    c.Command2->OnClick = [this] { Command2_Click(); };
-    c.Command3->OnClick = [this] { Command3_Click(); };
-    c.Command4->OnClick = [this] { Command4_Click(); };
-    c.Command5->OnClick = [this] { Command5_Click(); };
-    c.Command6->OnClick = [this] { Command6_Click(); };
+    SetTabOrder(w, {c.Option1.get(), c.Option2.get(), c.Check1.get(), c.XRONOS.get(), c.Check2.get(), c.Command1.get(),
+                    c.Command2.get(), c.Command3.get(), c.Command4.get(), c.Command5.get(), c.Command6.get(),
+                    c.VScroll1.get()});
 }
 
 void aktinon_sxedio::setMediumFromOption()
 {
     SPEED_K = controls().Option1->Value() ? -kK : kK;
-    SPEED_V0 = kV0;
 }
 
 void aktinon_sxedio::Form_Load()
@@ -111,7 +92,7 @@ void aktinon_sxedio::describe()
 {
     Controls& c = controls();
     // Every drawing of the window takes its law from the option, as the timer does.
-    picture_.v0 = kV0;
+    picture_.v0 = SPEED_V0;
     picture_.k = c.Option1->Value() ? -kK : kK;
     picture_.running = c.Timer1->Enabled();
     picture_.selectedAngle = c.VScroll1->Value() / 10.0;
@@ -203,7 +184,8 @@ void aktinon_sxedio::Check1_Click()
 
 void aktinon_sxedio::Check2_Click()
 {
-    // The medium is set from the option first: the square-root window may have left its β in SPEED_K.
+    // The law is taken from the option first: a click on an option leaves SPEED_K as it was when
+    // the time bar stood at 1 already, and the timer may be stopped.
     setMediumFromOption();
     surface::Canvas& eikona = controls().eikona->canvas();
     eikona.Cls();
@@ -215,7 +197,7 @@ void aktinon_sxedio::Check2_Click()
 }
 
 // n = Int(time / 0.02) is the floor of a rounded quotient: at 0.58 s and 0.94 s it comes out just
-// below a whole number, and the front of time 0 is left out, as the handlers have always done.
+// below a whole number, and the front of time 0 is left out on those ticks.
 static_assert(0.58 / 0.02 < 29 && 0.94 / 0.02 < 47);
 
 void aktinon_sxedio::Timer1_Timer()
@@ -252,7 +234,7 @@ void aktinon_sxedio::XRONOS_Change()
 
 void aktinon_sxedio::VScroll1_Change()
 {
-    // As in "SHOW ONLY WAVE FRONTS": draw the linear medium, whatever the other window left in SPEED_K.
+    // As in "SHOW ONLY WAVE FRONTS": the law of the option now.
     setMediumFromOption();
     Controls& c = controls();
     c.Timer1->SetEnabled(false);
@@ -263,7 +245,6 @@ void aktinon_sxedio::VScroll1_Change()
     for (int i = 0; i <= last; ++i)
         sorvel_kampyles::DrawLinearFronts(eikona, 0 - i * kFrontSpacing, kSingleRayFronts - i * kFrontSpacing, SPEED_V0,
                                           SPEED_K, 50, 50, 50);
-    sorvel_kampyles::PI_VALUE = sorvel_kampyles::ComputedPi();
     sorvel_kampyles::DrawLinearSingleRay(eikona, c.VScroll1->Value() / 10.0, SPEED_V0, SPEED_K);
     cleared();
     picture_.singleRay = spoken::LinearPicture::SingleRay{c.VScroll1->Value() / 10.0, kSingleRayFronts};
@@ -331,7 +312,6 @@ void aktinon_sxedio::layOutButtons()
     c.VScroll1->SetHeight(std::min(kVScroll1.height, ClientHeight() - c.Label1->Height() - c.VScroll1->Top()));
     c.Label1->SetLeft(c.Command5->Left());
     c.Label1->SetTop(c.VScroll1->Height() + c.VScroll1->Top());
-    c.Label1->SetCaption("ANGLE OF A SINGLE RAY");
 }
 
 void aktinon_sxedio::LayOut()
@@ -351,13 +331,14 @@ void ShowLinearCase()
     form.Show();
     form.layOutButtons();
     linear::aktinon_sxedio::Controls& c = form.controls();
+    // Opening the case names the start-angle bar anew; laying the window out again never does.
+    c.Label1->SetCaption("ANGLE OF A SINGLE RAY");
 
-    PI_VALUE = ComputedPi();
     surface::Canvas& eikona = c.eikona->canvas();
     eikona.Scale(-100, 100, 100, -100);
     eikona.Line(-100, 0, 100, 0);
     eikona.Line(0, -100, 0, 100);
-    const double v0 = linear::kV0;
+    const double v0 = SPEED_V0;
     const double k = c.Option1->Value() ? -linear::kK : linear::kK;
     eikona.SetDrawWidth(3);
     DrawAxisTimeMarks(eikona, v0, k);

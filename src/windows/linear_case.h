@@ -37,6 +37,9 @@ public:
 
     // Ticks since the last "START AGAIN"; the time memories are in seconds.
     long long METRHTHS_LINEAR = 0;
+    // k of the law v(y) = SPEED_V0 − k·y the handlers draw with: −8 with "increase  upwards", +8
+    // with "decrease upwards", taken from the option by the handlers that draw wavefronts.
+    std::int16_t SPEED_K = -8;
 
     void Option1_Click();
     void Option2_Click();

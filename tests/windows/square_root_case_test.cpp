@@ -3,8 +3,8 @@
 #include "model/shared/module_values.h"
 #include "model/square_root/square_root_rays.h"
 #include "window_support.h"
-#include "windows/introd.h"
-#include "windows/square_riza.h"
+#include "windows/introduction.h"
+#include "windows/square_root_case.h"
 
 #include <cmath>
 
@@ -62,7 +62,6 @@ TEST_F(SquareRootWindow, TimerStepErasesAndDrawsEveryFrontThenTheField)
     form().TIMER_NOW = 0.58;
     recorder.clear();
     form().Timer1_Timer();
-    EXPECT_EQ(SPEED_K, 40);
     EXPECT_EQ(form().TIMER_PREV, 0.58);
     EXPECT_EQ(form().TIMER_NOW, 0.6);
     EXPECT_EQ(form().METRITIS_SQUARE, 31);

@@ -1,5 +1,5 @@
 // The square-root-case window: its design values, its layout over the screen and its handlers.
-#include "windows/square_riza.h"
+#include "windows/square_root_case.h"
 
 #include "canvas/format.h"
 #include "canvas/twips.h"
@@ -15,7 +15,6 @@
 namespace square_root {
 
 using sorvel_kampyles::kBeta;
-using sorvel_kampyles::SPEED_K;
 
 namespace {
 
@@ -34,30 +33,28 @@ SQUARE_RIZA::SQUARE_RIZA() : FormOf("CASE OF SQUARE ROOT", 7905, 9510)
 {
 }
 
-void SQUARE_RIZA::MakeControls(surface::WindowPeer& window, Controls& c)
+void SQUARE_RIZA::MakeControls(surface::WindowPeer& w, Controls& c)
 {
-    using surface::TwipsRect;
-    c.SOURA1 = std::make_unique<surface::Picture>(window, TwipsRect{240, 120, 3252, 2292});
-    c.XRONOS =
-        std::make_unique<surface::ScrollBar>(window, surface::Orientation::Vertical, TwipsRect{3720, 960, 252, 2532},
-                                             surface::ScrollRange{0, 10000, 10, 50, 0});
-    c.Command1 =
-        std::make_unique<surface::CommandButton>(window, "BACK TO INTRODUCTION", TwipsRect{3720, 3600, 1692, 372});
-    c.Command2 = std::make_unique<surface::CommandButton>(window, "END", TwipsRect{3720, 3960, 1692, 372});
-    c.Command3 = std::make_unique<surface::CommandButton>(window, "WAVE FRONTS", TwipsRect{3840, 4440, 1575, 495});
-    c.HScroll1 =
-        std::make_unique<surface::ScrollBar>(window, surface::Orientation::Horizontal, TwipsRect{3840, 5040, 1935, 375},
-                                             surface::ScrollRange{500, 5000, 20, 100, 1000});
-    c.Picture1 = std::make_unique<surface::Picture>(window, TwipsRect{3720, 120, 2055, 495});
+    using surface::Orientation;
+    using F = SQUARE_RIZA;
+    // The window's table: each control with its caption, design place and range, and its handler.
+    c.SOURA1 = std::make_unique<surface::Picture>(w, surface::TwipsRect{240, 120, 3252, 2292});
+    c.XRONOS = Bar(w, Orientation::Vertical, {3720, 960, 252, 2532}, {0, 10000, 10, 50, 0}, &F::XRONOS_Change);
+    c.Command1 = Button(w, "BACK TO INTRODUCTION", {3720, 3600, 1692, 372}, &F::Command1_Click);
+    c.Command2 = Button(w, "END", {3720, 3960, 1692, 372}, &F::Command2_Click);
+    c.Command3 = Button(w, "WAVE FRONTS", {3840, 4440, 1575, 495}, &F::Command3_Click);
+    c.HScroll1 = Bar(w, Orientation::Horizontal, {3840, 5040, 1935, 375}, {500, 5000, 20, 100, 1000}, &F::HScroll1_Change);
+    c.Picture1 = std::make_unique<surface::Picture>(w, surface::TwipsRect{3720, 120, 2055, 495});
+    c.Text1 = std::make_unique<surface::TextBox>(w, "Text1", surface::TwipsRect{5760, 960, 735, 615}, false);
+    c.Command4 = Button(w, "TIME ON", {3840, 5760, 1695, 615}, &F::Command4_Click);
+    c.Command5 = Button(w, "TIME OFF", {3840, 6480, 1815, 615}, &F::Command5_Click);
+    // The two options are read by "TIME ON" and the tick; a click on one does nothing more.
+    c.starttimer = Option(w, c.options, "start timer", {5760, 2040, 1575, 495}, false, nullptr);
+    c.CONTINUETIME = Option(w, c.options, "CONTINUE", {5640, 2640, 1575, 615}, false, nullptr);
+    c.Timer1 = Clock(1, true, &F::Timer1_Timer);
     c.Picture1->SetImage(assets::SquareRootLawImage());
-    c.Text1 = std::make_unique<surface::TextBox>(window, "Text1", TwipsRect{5760, 960, 735, 615}, false);
-    c.Command4 = std::make_unique<surface::CommandButton>(window, "TIME ON", TwipsRect{3840, 5760, 1695, 615});
-    c.Command5 = std::make_unique<surface::CommandButton>(window, "TIME OFF", TwipsRect{3840, 6480, 1815, 615});
-    c.starttimer = std::make_unique<surface::OptionButton>(window, c.options, "start timer",
-                                                           TwipsRect{5760, 2040, 1575, 495}, false);
-    c.CONTINUETIME =
-        std::make_unique<surface::OptionButton>(window, c.options, "CONTINUE", TwipsRect{5640, 2640, 1575, 615}, false);
-    c.Timer1 = std::make_unique<surface::Timer>(1, true, [this] { Timer1_Timer(); });
+
+    // What a screen reader is told beside the captions.
     c.SOURA1->SetAccessibleName("rays and wavefronts of the square-root medium");
     c.XRONOS->SetAccessibleName("time");
     c.XRONOS->SetValueTextRule([](int value) { return spoken::TimeUnits(value / 1000.0); });
@@ -66,18 +63,10 @@ void SQUARE_RIZA::MakeControls(surface::WindowPeer& window, Controls& c)
     c.Picture1->SetAccessibleName("formula of the speed as the square root of a linear function of y");
     c.Picture1->SetDescription(spoken::kSquareRootLaw);
     c.Text1->SetAccessibleName("value of A");
-    surface::NameGroup(window, c.options, "what TIME ON does");
+    surface::NameGroup(w, c.options, "what TIME ON does");
     picture_ = {};  // a new picture area holds nothing
-    SetTabOrder(window, {c.XRONOS.get(), c.Command1.get(), c.Command2.get(), c.Command3.get(), c.HScroll1.get(),
-                         c.Text1.get(), c.Command4.get(), c.Command5.get(), c.starttimer.get(), c.CONTINUETIME.get()});
-
-    c.XRONOS->OnChange = [this] { XRONOS_Change(); };
-    c.HScroll1->OnChange = [this] { HScroll1_Change(); };
-    c.Command1->OnClick = [this] { Command1_Click(); };
-    c.Command2->OnClick = [this] { Command2_Click(); };
-    c.Command3->OnClick = [this] { Command3_Click(); };
-    c.Command4->OnClick = [this] { Command4_Click(); };
-    c.Command5->OnClick = [this] { Command5_Click(); };
+    SetTabOrder(w, {c.XRONOS.get(), c.Command1.get(), c.Command2.get(), c.Command3.get(), c.HScroll1.get(),
+                    c.Text1.get(), c.Command4.get(), c.Command5.get(), c.starttimer.get(), c.CONTINUETIME.get()});
 }
 
 void SQUARE_RIZA::cleared()
@@ -111,7 +100,6 @@ void SQUARE_RIZA::Command2_Click()
 void SQUARE_RIZA::Command3_Click()
 {
     const double A = controls().HScroll1->Value();
-    SPEED_K = kBeta;
     // 25 fronts: the step is a whole quarter, so the sum reaches 6 exactly.
     for (double t = 0; t <= kLastStillFront; t += kFrontSpacing)
         sorvel_kampyles::DrawSquareRootFronts(controls().SOURA1->canvas(), t, t, A, SPEED_K, 0, 0, 0);
@@ -154,7 +142,6 @@ void SQUARE_RIZA::HScroll1_Change()
 
 void SQUARE_RIZA::Timer1_Timer()
 {
-    SPEED_K = kBeta;
     Controls& c = controls();
     const double A = c.HScroll1->Value();
     TIMER_PREV = (c.starttimer->Value() && METRITIS_SQUARE == 0) ? 0 : TIMER_NOW;
@@ -173,7 +160,6 @@ void SQUARE_RIZA::Timer1_Timer()
 
 void SQUARE_RIZA::XRONOS_Change()
 {
-    SPEED_K = kBeta;
     Controls& c = controls();
     const double A = c.HScroll1->Value();
     SCROLL_PREV = SCROLL_NOW;
@@ -244,7 +230,6 @@ namespace sorvel_kampyles {
 
 void ShowSquareRootCase()
 {
-    PI_VALUE = ComputedPi();
     square_root::SQUARE_RIZA& form = square_root::SQUARE_RIZA::instance();
     form.LayOut();
     square_root::SQUARE_RIZA::Controls& c = form.controls();

@@ -3,8 +3,8 @@
 #include "model/shared/module_values.h"
 #include "surface/application.h"
 #include "window_support.h"
-#include "windows/aktinon_sxedio.h"
-#include "windows/introd.h"
+#include "windows/linear_case.h"
+#include "windows/introduction.h"
 
 #include <cmath>
 
@@ -40,8 +40,7 @@ TEST_F(LinearWindow, LoadsWithItsDesignValues)
     EXPECT_FALSE(c().Label1->Visible());
     EXPECT_TRUE(c().Timer1->Enabled());
     EXPECT_EQ(c().Timer1->Interval(), 1);
-    EXPECT_EQ(SPEED_V0, 1000);
-    EXPECT_EQ(SPEED_K, -8);
+    EXPECT_EQ(form().SPEED_K, -8);
     EXPECT_EQ(c().eikona->raster().DrawWidth(), 1);
 }
 
@@ -161,19 +160,20 @@ TEST_F(LinearWindow, OptionsRedrawTheMediumUpsideDown)
     EXPECT_TRUE(found);
     c().Option1->UserClick();
     form().Timer1_Timer();  // the tick sets the medium from the option again
-    EXPECT_EQ(SPEED_K, -8);
+    EXPECT_EQ(form().SPEED_K, -8);
 }
 
 TEST_F(LinearWindow, CheckBoxesClearAndDrawTheStillFronts)
 {
-    SPEED_K = 40;  // what the square-root window leaves behind
+    // As two clicks on the options leave it while the time bar stands at 1 and the timer is stopped.
+    form().SPEED_K = 8;
     recorder.clear();
     form().Check2_Click();
-    EXPECT_EQ(SPEED_K, -8);
+    EXPECT_EQ(form().SPEED_K, -8);
     const auto ops = recorder.ops();
     ASSERT_EQ(ops.front().kind, Kind::Cls);
     EXPECT_EQ(support::LinearFrontCalls(ops), 13);
-    // The linear medium, not β = 40: the front of 0.24 s matches the one drawn with k = −8.
+    // The medium of the option: the front of 0.24 s matches the one drawn with k = −8.
     surface::RecordingCanvas reference;
     DrawLinearFronts(reference, 0.24, 0.24, 1000, -8, 0, 0, 0);
     const Op& last = ops[ops.size() - 2];

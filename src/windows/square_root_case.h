@@ -39,6 +39,8 @@ public:
 
     // Ticks since the last restart; the time memories are in model time units.
     long long METRITIS_SQUARE = 0;
+    // β of the law v(y) = √(A + β·y) of the basin this window shows.
+    static constexpr std::int16_t SPEED_K = sorvel_kampyles::kBeta;
 
     void Command1_Click();
     void Command2_Click();
