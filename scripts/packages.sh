@@ -1,4 +1,7 @@
-# Installs the Debian packages named as arguments that are not installed yet (sourced by run and test).
+# What the scripts install, and how: sourced by every script that builds, so that each installs from
+# Debian only what is missing and a fresh Debian 12 machine needs nothing done by hand.
+
+# Installs the Debian packages named as arguments that are not installed yet.
 install_missing() {
     local missing=()
     for package in "$@"; do

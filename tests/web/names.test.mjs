@@ -228,6 +228,17 @@ function misplaced(page, caption) {
   }, caption);
 }
 
+// The pictures whose canvas holds other than one pixel per device pixel of its box on the screen.
+function stretchedPictures(page) {
+  return page.evaluate(() => [...document.querySelectorAll("canvas")].flatMap((canvas) => {
+    const box = canvas.getBoundingClientRect();
+    if (box.width === 0) return [];
+    const [width, height] = [box.width * devicePixelRatio, box.height * devicePixelRatio];
+    return Math.abs(canvas.width - width) > 1 || Math.abs(canvas.height - height) > 1
+      ? [`${canvas.getAttribute("aria-label")}: ${canvas.width} x ${canvas.height} for ${width} x ${height}`] : [];
+  }));
+}
+
 // Classroom screens: a monitor, a projector, tablets held upright, and browsers zoomed to 150 % and
 // 200 % (1366 × 768 and 1920 × 1080 so zoomed leave these CSS pixels at these ratios).
 for (const [width, height, scale] of [[1024, 768, 1], [1280, 800, 1], [1920, 1080, 1], [1024, 768, 1.5],
@@ -262,14 +273,17 @@ for (const [width, height, scale] of [[1024, 768, 1], [1280, 800, 1], [1920, 108
       }
       // The page's face is the one in use, not a stand-in.
       assert.equal(await page.evaluate(() => document.fonts.check('10px "Sorvel Sans"')), true);
-      // The screen turned a quarter (a tablet turned, a window resized): laid out again for it.
+      // The screen turned a quarter (a tablet turned, a window resized; on the projector the
+      // program's scale changes with it): laid out again for it, every picture's pixels at the
+      // device size of its new box, not stretched from the old one.
       await page.setViewport(height, width);
       await waitFor("the layout of the turned screen", async () => {
         const [shown, turned] = await page.evaluate(() => [windowOf("CASE OF SQUARE ROOT").getBoundingClientRect().width,
           document.documentElement.clientWidth]);
         return Math.abs(turned - width) > 1 && Math.abs(shown - turned) < 1 &&
-          (await misplaced(page, "CASE OF SQUARE ROOT")).length === 0;
+          (await misplaced(page, "CASE OF SQUARE ROOT")).length === 0 && (await stretchedPictures(page)).length === 0;
       });
+      assert.deepEqual(await stretchedPictures(page), []);
       assert.deepEqual(await page.errors(), []);
     });
   });
