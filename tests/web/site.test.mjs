@@ -1,0 +1,160 @@
+// The web app, for devices that cannot open a file: its folder carries the one file's page and
+// program; served from 127.0.0.1 it opens again with the server gone, the introduction and both
+// pictures' rays there; a new build replaces the kept one after one visit that reaches the network;
+// Chromium finds it installable; and nothing is asked beyond the folder.
+import { test } from "node:test";
+import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
+import { cpSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { createServer } from "node:http";
+import { tmpdir } from "node:os";
+import path from "node:path";
+import { fileURLToPath } from "node:url";
+import { PAGE, ENGINE, launch, openProgram, control, clickAndWaitFront, waitFor } from "./support.mjs";
+import { LINEAR, SQUARE, missingRays, missingField, waitForPicture, pictureRatio } from "./rays.mjs";
+
+const SITE = path.join(path.dirname(PAGE), "site");
+const SOURCES = path.join(path.dirname(fileURLToPath(import.meta.url)), "../../src/web/page");
+const TYPES = { ".html": "text/html; charset=utf-8", ".webmanifest": "application/manifest+json",
+  ".png": "image/png", ".js": "text/javascript" };
+
+// A static host on the loopback interface serving `root` (which a test may point elsewhere), the
+// folder's address answered by its index.html, as school servers do. It keeps every path asked.
+async function host(root) {
+  const served = { root, asked: [] };
+  const server = createServer((request, response) => {
+    const name = new URL(request.url, "http://host").pathname.slice(1) || "index.html";
+    served.asked.push(request.url);
+    const known = readdirSync(served.root).includes(name);
+    response.writeHead(known ? 200 : 404, { "Content-Type": TYPES[path.extname(name)] || "text/plain" });
+    response.end(known ? readFileSync(path.join(served.root, name)) : "");
+  });
+  await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
+  served.origin = `http://127.0.0.1:${server.address().port}`;
+  served.url = `${served.origin}/`;
+  // Gone, kept-alive connections too: the next visit finds no server at all.
+  served.stop = () => new Promise((resolve) => { server.close(resolve); server.closeAllConnections(); });
+  return served;
+}
+
+const controlled = (program) => waitFor("the worker to control the page", () =>
+  program.evaluate(() => navigator.serviceWorker.controller !== null), 30);
+
+// The introduction in front, and the closed-form rays of both cases in their pictures.
+async function expectTheProgram(program) {
+  assert.equal(await program.frontCaption(), "INTRODUCTION");
+  const scale = await pictureRatio(program, 1);
+  await clickAndWaitFront(program, control(program, "INTRODUCTION", "radio", "V LINEAR WITH Y"), "SORVEL");
+  await waitForPicture(program, "SORVEL", LINEAR, "the fan of k = -8", (image) => missingRays(image, -8, scale));
+  await clickAndWaitFront(program, control(program, "SORVEL", "button", "BACK TO INTRODUTION"), "INTRODUCTION");
+  await clickAndWaitFront(program, control(program, "INTRODUCTION", "radio", "V AS SQUARE ROOT"), "CASE OF SQUARE ROOT");
+  await waitForPicture(program, "CASE OF SQUARE ROOT", SQUARE, "the field of A = 1000", (image) => missingField(image, 1000, scale));
+}
+
+// What the page itself asked, where the engine tells, all of the folder.
+function expectOnlyTheFolder(program, served) {
+  if (program.requests) assert.deepEqual(program.requests.filter((url) => !url.startsWith(served.url)), []);
+  const files = new Set(readdirSync(served.root).map((file) => `/${file}`));
+  assert.deepEqual(served.asked.filter((url) => url !== "/" && !files.has(url)), []);
+}
+
+const inlined = (html) => [...html.matchAll(/<(script|style)>([\s\S]*?)<\/\1>/g)].map((m) => m[2]);
+
+test("the folder: the one file's page, a manifest whose icons are there, a worker that keeps all of it", () => {
+  const files = readdirSync(SITE).sort();
+  const index = readFileSync(path.join(SITE, "index.html"), "utf8");
+  // The same program as the one file, built with it, and only the worker's registration besides.
+  const page = inlined(readFileSync(PAGE, "utf8"));
+  assert.equal(inlined(index).filter((text) => !page.includes(text)).length, 1);
+  assert.ok(page.every((text) => inlined(index).includes(text)));
+  // The one file's policy, which forbids every request, opened only for the folder's own
+  // manifest, worker and icons, and for the registration's script.
+  const [mine, theFile] = [index, readFileSync(PAGE, "utf8")].map((html) => Object.fromEntries(
+    html.match(/http-equiv="Content-Security-Policy" content="([^"]*)"/)[1].split("; ").map((rule) => {
+      const [name, ...sources] = rule.split(" ");
+      return [name, sources];
+    })));
+  const added = Object.fromEntries(Object.entries(mine).map(([name, sources]) =>
+    [name, sources.filter((source) => !(theFile[name] || []).includes(source))]).filter(([, sources]) => sources.length));
+  assert.deepEqual(Object.keys(mine).filter((name) => !(name in theFile)), ["manifest-src", "worker-src"]);
+  assert.deepEqual({ ...added, "script-src": added["script-src"].map((source) => source.startsWith("'sha256-")) },
+    { "script-src": [true], "img-src": ["'self'"], "manifest-src": ["'self'"], "worker-src": ["'self'"] });
+  assert.ok(Object.entries(theFile).every(([name, sources]) => sources.every((source) => mine[name].includes(source))));
+  assert.doesNotMatch(index.replace(/http-equiv/g, ""), /https?:\/\/|wss?:\/\//);
+
+  const manifest = JSON.parse(readFileSync(path.join(SITE, "manifest.webmanifest"), "utf8"));
+  assert.equal(manifest.start_url, "./");
+  assert.equal(manifest.scope, "./");
+  assert.equal(manifest.display, "fullscreen");
+  // Each icon is a PNG of the size it claims: its IHDR's width and height.
+  for (const icon of manifest.icons) {
+    const png = readFileSync(path.join(SITE, icon.src));
+    assert.equal(`${png.readUInt32BE(16)}x${png.readUInt32BE(20)}`, icon.sizes, icon.src);
+  }
+  assert.ok(manifest.icons.some((icon) => icon.purpose === "maskable"));
+  for (const [, file] of index.matchAll(/<link rel="(?:manifest|apple-touch-icon)" href="([^"]*)">/g))
+    assert.ok(files.includes(file), file);
+
+  const kept = JSON.parse(readFileSync(path.join(SITE, "sw.js"), "utf8").match(/const FILES = (.*);/)[1]);
+  assert.deepEqual(kept, files.filter((file) => file !== "sw.js"));
+});
+
+test("served from 127.0.0.1, it opens again with the server gone, and asks nothing beyond its folder", async (t) => {
+  const served = await host(SITE);
+  const browser = await launch({ profile: true });
+  try {
+    const program = await openProgram(browser, { url: served.url });
+    await controlled(program);
+    if (program.chromium) {
+      const check = await program.chromium.cdp.send("Page.getInstallabilityErrors");
+      t.diagnostic(`installability: ${JSON.stringify(check)}`);
+      assert.deepEqual(check.installabilityErrors, []);
+    }
+    await served.stop();
+    await program.goto(served.url);
+    await expectTheProgram(program);
+    if (process.env.SORVEL_SHOTS) {
+      mkdirSync(process.env.SORVEL_SHOTS, { recursive: true });
+      await program.screenshot(path.join(process.env.SORVEL_SHOTS, `offline-${ENGINE}.png`));
+    }
+    assert.deepEqual(await program.errors(), []);
+    expectOnlyTheFolder(program, served);
+  } finally {
+    await browser.close();
+    await served.stop();
+  }
+});
+
+test("a new build replaces the kept one after one visit that reaches the network", async () => {
+  // The next build: the page changed where it shows nothing, and the worker written again for it
+  // by the build's own step.
+  const next = mkdtempSync(path.join(tmpdir(), "sorvel-site-"));
+  cpSync(SITE, next, { recursive: true });
+  const DESCRIBED = "The next build";
+  const index = path.join(next, "index.html");
+  writeFileSync(index, readFileSync(index, "utf8").replace(/(<meta name="description" content=")[^"]*/, `$1${DESCRIBED}`));
+  execFileSync("node", [path.join(SOURCES, "worker.mjs"), path.join(SOURCES, "sw.js"), next]);
+  const version = readFileSync(path.join(next, "sw.js"), "utf8").match(/const CACHE = PREFIX \+ "(\w+)"/)[1];
+
+  const served = await host(SITE);
+  const browser = await launch();
+  try {
+    const program = await openProgram(browser, { url: served.url });
+    await controlled(program);
+    served.root = next;
+    await program.goto(served.url);
+    await waitFor("the new build's cache, alone", async () => {
+      const names = await program.evaluate(() => caches.keys());
+      return names.length === 1 && names[0].endsWith(` ${version}`);
+    }, 30);
+    await served.stop();
+    await program.goto(served.url);
+    assert.equal(await program.evaluate(() => document.querySelector('meta[name="description"]').content), DESCRIBED);
+    await expectTheProgram(program);
+    assert.deepEqual(await program.errors(), []);
+  } finally {
+    await browser.close();
+    await served.stop();
+    rmSync(next, { recursive: true, force: true });
+  }
+});
