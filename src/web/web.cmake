@@ -63,10 +63,10 @@ add_custom_target(sorvel_page ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/sorvel.htm
 # The web app's icons, drawn from the program's SVG by librsvg. Where a platform cuts the icon to
 # its own shape (a maskable icon, an iPad's home screen) the icon sits on a square of its own
 # background, small enough that its rounded frame stays inside the circle every mask keeps (four
-# fifths of the side): 336 of 512.
+# fifths of the side): 328 of 512.
 find_program(SORVEL_RSVG rsvg-convert REQUIRED)
 set(SORVEL_ICONS)
-foreach(icon "icon-192 192 192" "icon-512 512 512" "icon-maskable-512 512 336" "apple-touch-icon 180 118")
+foreach(icon "icon-192 192 192" "icon-512 512 512" "icon-maskable-512 512 328" "apple-touch-icon 180 118")
     separate_arguments(icon)
     list(GET icon 0 name)
     list(GET icon 1 side)
