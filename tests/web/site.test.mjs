@@ -54,9 +54,11 @@ async function expectTheProgram(program) {
   await waitForPicture(program, "CASE OF SQUARE ROOT", SQUARE, "the field of A = 1000", (image) => missingField(image, 1000, scale));
 }
 
-// What the page itself asked, where the engine tells, all of the folder.
-function expectOnlyTheFolder(program, served) {
+// What the page itself asked, where the engine tells, all of the folder; what the host was asked,
+// all of it too; and nothing the page's policy had to refuse (what WebKitGTK's automation leaves).
+async function expectOnlyTheFolder(program, served) {
   if (program.requests) assert.deepEqual(program.requests.filter((url) => !url.startsWith(served.url)), []);
+  assert.deepEqual(await program.evaluate(() => window.__sorvelRefused), []);
   const files = new Set(readdirSync(served.root).map((file) => `/${file}`));
   assert.deepEqual(served.asked.filter((url) => url !== "/" && !files.has(url)), []);
 }
@@ -117,7 +119,7 @@ test("served from 127.0.0.1, it opens again with the server gone, and asks nothi
     await expectTheProgram(program);
     await shoot(program, "square-root");
     assert.deepEqual(await program.errors(), []);
-    expectOnlyTheFolder(program, served);
+    await expectOnlyTheFolder(program, served);
   } finally {
     await browser.close();
     await served.stop();
