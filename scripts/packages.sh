@@ -25,8 +25,9 @@ install_command() {
 }
 
 # What building the browser edition needs: Debian's emscripten; Node.js assembles the page; the
-# page's face is cut from Liberation Sans with fontTools.
-WEB_PACKAGES=(emscripten cmake make fonts-liberation2 python3-fonttools)
+# page's face is cut from Liberation Sans with fontTools; the web app's icons are drawn from the
+# program's SVG by librsvg.
+WEB_PACKAGES=(emscripten cmake make fonts-liberation2 python3-fonttools librsvg2-bin)
 # What testing it needs: the three engines schools have, Debian's own builds, each driven by its own
 # automation (Chromium through playwright-core, Firefox over WebDriver BiDi, WebKitGTK through
 # WebKitWebDriver, which shows its windows on an Xvfb display).

@@ -102,12 +102,23 @@ export function chromiumBrowser() {
     headless: true });
 }
 
-async function launchChromium({ scale, touch }) {
-  const browser = await chromiumBrowser();
+// Each page in a private context of its own; or, with `profile`, all in one profile kept on disk
+// as a pupil's browser has, where Chromium lets a page be installed.
+async function launchChromium({ scale, touch, profile }) {
+  let browser, directory;
+  if (profile) {
+    directory = mkdtempSync(path.join(tmpdir(), "sorvel-chromium-"));
+    browser = await chromium.launchPersistentContext(directory, { executablePath: process.env.SORVEL_CHROMIUM || "/usr/bin/chromium",
+      args: CHROMIUM_FLAGS, headless: true, deviceScaleFactor: scale, hasTouch: touch });
+  } else {
+    browser = await chromiumBrowser();
+  }
   return {
     async open({ width, height }) {
-      const context = await browser.newContext({ viewport: { width, height }, deviceScaleFactor: scale, hasTouch: touch });
+      const options = { viewport: { width, height }, deviceScaleFactor: scale, hasTouch: touch };
+      const context = profile ? browser : await browser.newContext(options);
       const page = await context.newPage();
+      if (profile) await page.setViewportSize(options.viewport);
       const cdp = await context.newCDPSession(page);
       const seen = { errors: [], dialogs: [], requests: [] };
       page.on("console", (message) => { if (message.type() === "error") seen.errors.push(message.text()); });
@@ -141,10 +152,13 @@ async function launchChromium({ scale, touch }) {
         },
         setViewport: (w, h) => page.setViewportSize({ width: w, height: h }),
         screenshot: (file) => page.screenshot({ path: file }),
-        close: () => context.close(),
+        close: () => (profile ? page.close() : context.close()),
       };
     },
-    close: () => browser.close(),
+    async close() {
+      await browser.close();
+      if (directory) rmSync(directory, { recursive: true, force: true });
+    },
   };
 }
 

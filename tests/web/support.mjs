@@ -26,9 +26,10 @@ export function scaleNeeds(scale) {
   return Number.isInteger(scale) ? {} : needs("fractionalScale");
 }
 
-// A browser of this engine at a device scale factor, with a finger for a pointer if `touch`.
-export async function launch({ scale = 1, touch = false } = {}) {
-  return LAUNCHERS[ENGINE]({ scale, touch });
+// A browser of this engine at a device scale factor, with a finger for a pointer if `touch`, and
+// with `profile`, a profile on disk rather than a private window (where only Chromium differs).
+export async function launch({ scale = 1, touch = false, profile = false } = {}) {
+  return LAUNCHERS[ENGINE]({ scale, touch, profile });
 }
 
 import { waitFor } from "./wait.mjs";

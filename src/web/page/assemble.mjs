@@ -1,13 +1,17 @@
 // Writes the browser edition as one file: the page, its style and script, its font, the program's
 // glue and its WebAssembly inlined, and a Content-Security-Policy that forbids every request and
 // allows only these inline scripts and this style, by their hashes, and fonts given as data.
+// Given a folder as well, writes the web app's page there too: the same page and program, with
+// its manifest, the tags iPads read and the worker's registration, and a policy that also lets
+// the page's own origin give the manifest, the worker and the icons.
 // Usage: node assemble.mjs template.html page.css page.js program.js program.wasm out.html
-//        regular.woff bold.woff icon.svg
+//        regular.woff bold.woff icon.svg [register_worker.js site-folder]
 import { createHash } from "node:crypto";
 import { readFileSync, writeFileSync } from "node:fs";
+import path from "node:path";
 import { gzipSync } from "node:zlib";
 
-const [template, style, page, program, wasm, out, regular, bold, icon] = process.argv.slice(2);
+const [template, style, page, program, wasm, out, regular, bold, icon, register, site] = process.argv.slice(2);
 const read = (file) => readFileSync(file, "utf8");
 const hash = (text) => `'sha256-${createHash("sha256").update(text, "utf8").digest("base64")}'`;
 
@@ -43,19 +47,60 @@ const parts = { STYLE: fonts + read(style), PAGE: read(page), LOADER: loader, PR
 for (const [name, text] of Object.entries(parts))
   if (text.includes("</script") || text.includes("</style")) throw new Error(`${name} would end its element early`);
 
-const policy = [
+const policy = (extra = {}) => [
   "default-src 'none'",
-  `script-src ${hash(parts.PAGE)} ${hash(parts.LOADER)} ${hash(parts.PROGRAM)} 'wasm-unsafe-eval'`,
+  `script-src ${[hash(parts.PAGE), hash(parts.LOADER), hash(parts.PROGRAM), ...(extra.scripts || [])].join(" ")} 'wasm-unsafe-eval'`,
   `style-src ${hash(parts.STYLE)}`,
   "font-src data:",
-  // The program's icon, given so that no browser asks the server for one it would guess at.
-  "img-src data:",
+  // The program's icon, given so that no browser asks the server for one it would guess at; the
+  // web app's icons, for its manifest and home screen, come from its own folder.
+  `img-src ${extra.self ? "'self' " : ""}data:`,
+  ...(extra.self ? ["manifest-src 'self'", "worker-src 'self'"] : []),
   "base-uri 'none'",
   "form-action 'none'",
 ].join("; ");
 
-let html = read(template).replace("@POLICY@", policy)
-  .replace("@ICON@", `data:image/svg+xml;base64,${readFileSync(icon).toString("base64")}`);
-// Replaced by function, so that "$" in the inlined text stays as it is.
-for (const [name, text] of Object.entries(parts)) html = html.replace(`@${name}@`, () => text);
-writeFileSync(out, html);
+function write(file, rules, app) {
+  let html = read(template).replace("@POLICY@", rules).replace("@APP@", app)
+    .replace("@ICON@", `data:image/svg+xml;base64,${readFileSync(icon).toString("base64")}`);
+  // Replaced by function, so that "$" in the inlined text stays as it is.
+  for (const [name, text] of Object.entries(parts)) html = html.replace(`@${name}@`, () => text);
+  writeFileSync(file, html);
+}
+write(out, policy(), "");
+
+if (site) {
+  const registration = read(register);
+  if (registration.includes("</script")) throw new Error("the registration would end its element early");
+  // The caption bar's blue and the windows' grey of page.css: the installed app's frame and the
+  // splash screen it opens on look like the program's windows.
+  const theme = "#3c5a82", background = "#efefef";
+  const name = "Sorvel";
+  const description = read(template).match(/<meta name="description" content="([^"]*)">/)[1];
+  const app = [
+    '<link rel="manifest" href="manifest.webmanifest">',
+    // iPads take the home screen's icon and title from these, not from the manifest.
+    '<link rel="apple-touch-icon" href="apple-touch-icon.png">',
+    `<meta name="apple-mobile-web-app-title" content="${name}">`,
+    '<meta name="apple-mobile-web-app-capable" content="yes">',
+    '<meta name="mobile-web-app-capable" content="yes">',
+    '<meta name="apple-mobile-web-app-status-bar-style" content="black">',
+    `<meta name="theme-color" content="${theme}">`,
+    `<script>${registration}</script>`,
+  ].map((line) => "\n" + line).join("");
+  write(path.join(site, "index.html"), policy({ self: true, scripts: [hash(registration)] }), app);
+  const manifest = {
+    name, short_name: name, description, lang: "en",
+    start_url: "./", scope: "./",
+    // A lesson on a projector or a tablet wants the whole screen; where a platform has no full
+    // screen for apps it gives a window of the app's own.
+    display: "fullscreen", display_override: ["fullscreen", "standalone"],
+    background_color: background, theme_color: theme,
+    icons: [
+      { src: "icon-192.png", sizes: "192x192", type: "image/png", purpose: "any" },
+      { src: "icon-512.png", sizes: "512x512", type: "image/png", purpose: "any" },
+      { src: "icon-maskable-512.png", sizes: "512x512", type: "image/png", purpose: "maskable" },
+    ],
+  };
+  writeFileSync(path.join(site, "manifest.webmanifest"), JSON.stringify(manifest, null, 2) + "\n");
+}
