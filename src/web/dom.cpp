@@ -3,6 +3,8 @@
 
 #include <emscripten.h>
 
+#include <cstdlib>
+
 namespace web::dom {
 namespace {
 
@@ -69,6 +71,14 @@ EM_JS(int, jsDecimalSeparator, (), { return SorvelPage.decimalSeparator().codePo
 EM_JS(void, jsAlert, (const char* text), { SorvelPage.alert(UTF8ToString(text)); });
 EM_JS(void, jsEnd, (), { SorvelPage.end(); });
 EM_JS(void, jsStart, (), { SorvelPage.start(); });
+// A string of the page's into the WebAssembly memory, which the caller frees.
+EM_JS(char*, jsLinkFragment, (), {
+    var text = SorvelPage.linkFragment();
+    var size = lengthBytesUTF8(text) + 1;
+    var at = _malloc(size);
+    stringToUTF8(text, at, size);
+    return at;
+});
 EM_JS(void, jsDescription, (int id, const char* text), { SorvelPage.description(id, UTF8ToString(text)); });
 EM_JS(void, jsValueText, (int id, const char* text), { SorvelPage.valueText(id, UTF8ToString(text)); });
 EM_JS(void, jsLabelFor, (int labelId, int id), { SorvelPage.labelFor(labelId, id); });
@@ -240,6 +250,14 @@ void Alert(const std::string& text)
 void End()
 {
     jsEnd();
+}
+
+std::string LinkFragment()
+{
+    char* text = jsLinkFragment();
+    std::string fragment(text);
+    std::free(text);
+    return fragment;
 }
 
 void Start()

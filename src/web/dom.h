@@ -63,6 +63,8 @@ std::string DecimalSeparator();
 void Alert(const std::string& text);
 void End();
 void Start();
+// The page's link fragment after its '#', as the address holds it (escapes and all).
+std::string LinkFragment();
 
 // What a screen reader is told: a description, a scroll bar's value in words, the label that
 // names a control, a named group of option buttons, the focus, and the page's polite live region.

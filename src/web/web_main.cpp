@@ -1,10 +1,12 @@
 // Browser entry point: installs the web back end, the alert as message box and the page's number
-// format, runs the start-up routine, and takes the page's events for the controls.
+// format, runs the start-up routine and opens the link's moment, and takes the page's events for
+// the controls.
 #include "canvas/format.h"
 #include "canvas/message_box.h"
 #include "web/dom.h"
 #include "web/web_backend.h"
-#include "windows/startup.h"
+#include "surface/announcements.h"
+#include "windows/prepared_moment.h"
 
 #include <emscripten.h>
 
@@ -63,7 +65,10 @@ int main()
     // The back end lives for the whole page: the page ends, not the program's main.
     surface::InstallBackend(std::make_unique<web::WebBackend>());
     surface::SetMessageSink([](const std::string& text) { web::dom::Alert(text); });
-    shell::StartUp();
+    // The link's fragment prepares the moment to open at; what it left out is said once.
+    const std::string leftOut = prepared_moment::OpenLink(web::dom::LinkFragment());
+    if (!leftOut.empty())
+        surface::Announce(leftOut);
     web::dom::Start();
     return 0;
 }

@@ -389,6 +389,8 @@ var SorvelPage = (function () {
     },
 
     alert: function (text) { window.alert(text); },
+    // The words of a prepared moment, which the program reads.
+    linkFragment: function () { return window.location.hash.replace(/^#/, ""); },
 
     // END: every window goes, and the page says how to start again.
     end: function () {
