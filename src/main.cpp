@@ -7,6 +7,7 @@
 #include "qt/qt_backend.h"
 #include "surface/form.h"
 #include "windows/prepared_moment.h"
+#include "windows/teacher_windows.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -21,6 +22,7 @@ int main(int argc, char* argv[])
     surface::SetDecimalSeparator(QLocale::system().decimalPoint().toStdString());
     surface::InstallBackend(std::make_unique<qt::QtBackend>());
     qt::InstallMessageDialog();
+    teacher_windows::Install(false);
     // The words of a prepared moment, as a page's link fragment holds them; arguments that a
     // shell split at spaces are joined as words again.
     std::string words;
