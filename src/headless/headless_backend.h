@@ -41,7 +41,10 @@ public:
     void Quit() override { quit_ = true; }
     surface::TextPainter* Text() override { return &text_; }
     void Announce(const std::string& sentence) override { announcements_.push_back(sentence); }
-    void CopyPng(const std::vector<std::uint8_t>& png) override { clipboard_ = {png, ""}; }
+    void CopyPng(const std::string& fileName, const std::vector<std::uint8_t>& png) override
+    {
+        clipboard_ = {png, fileName};
+    }
     void SavePng(const std::string& fileName, const std::vector<std::uint8_t>& png) override
     {
         saved_ = {png, fileName};

@@ -107,7 +107,7 @@ void QtBackend::Announce(const std::string& sentence)
     AnnounceInFrontWindow(sentence);
 }
 
-void QtBackend::CopyPng(const std::vector<std::uint8_t>& png)
+void QtBackend::CopyPng(const std::string& /*fileName*/, const std::vector<std::uint8_t>& png)
 {
     CopyPngToClipboard(png);
 }

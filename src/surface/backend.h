@@ -154,10 +154,11 @@ public:
     // Says the sentence once, politely: after what is being said, without interrupting it.
     virtual void Announce(const std::string& sentence) = 0;
 
-    // The teacher's toolkit hands these on: a PNG to the system clipboard as image/png, a PNG to
-    // a file the user picks under this name (a download on the page), the words of a moment to
-    // the clipboard as a link. A back end without a clipboard or files does nothing.
-    virtual void CopyPng(const std::vector<std::uint8_t>& /*png*/) {}
+    // The teacher's toolkit hands these on: a PNG to the system clipboard as image/png (where a
+    // browser allows no image there, a download under its name), a PNG to a file the user picks
+    // under this name (a download on the page), the words of a moment to the clipboard as a link.
+    // A back end without a clipboard or files does nothing.
+    virtual void CopyPng(const std::string& /*fileName*/, const std::vector<std::uint8_t>& /*png*/) {}
     virtual void SavePng(const std::string& /*fileName*/, const std::vector<std::uint8_t>& /*png*/) {}
     virtual void CopyLink(const std::string& /*words*/) {}
     // Keeps the screen from dimming and locking while true (a screensaver's inhibition, a wake

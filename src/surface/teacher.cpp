@@ -51,6 +51,9 @@ bool PressKey(const std::string& name, bool onPage)
 {
     if (!windows || EndRequested())
         return false;
+    // A character ("?") typed into a text box is the box's.
+    if (name.size() == 1 && dynamic_cast<const TextBox*>(TheBackend().FocusedControl()))
+        return false;
     for (const ProgramKey& key : ProgramKeys()) {
         if (key.pageOnly && !onPage)
             continue;
@@ -97,7 +100,7 @@ void ChooseMenuItem(int index)
 void CopyPicture()
 {
     if (Picture* picture = windows ? windows->PictureInFront() : nullptr)
-        TheBackend().CopyPng(EncodePng(picture->raster().image()));
+        TheBackend().CopyPng(windows->PictureFileName(), EncodePng(picture->raster().image()));
 }
 
 void SavePicture()

@@ -71,6 +71,17 @@ EM_JS(int, jsDecimalSeparator, (), { return SorvelPage.decimalSeparator().codePo
 EM_JS(void, jsAlert, (const char* text), { SorvelPage.alert(UTF8ToString(text)); });
 EM_JS(void, jsEnd, (), { SorvelPage.end(); });
 EM_JS(void, jsStart, (), { SorvelPage.start(); });
+EM_JS(void, jsShowMenu, (int id, const char* items), { SorvelPage.showMenu(id, UTF8ToString(items).split("\n")); });
+EM_JS(void, jsCopyPng, (const void* png, int size, const char* name), {
+    SorvelPage.copyPng(HEAPU8.slice(png, png + size), UTF8ToString(name));
+});
+EM_JS(void, jsSavePng, (const void* png, int size, const char* name), {
+    SorvelPage.savePng(HEAPU8.slice(png, png + size), UTF8ToString(name));
+});
+EM_JS(void, jsCopyLink, (const char* words), { SorvelPage.copyLink(UTF8ToString(words)); });
+EM_JS(void, jsKeepAwake, (int on), { SorvelPage.keepAwake(on !== 0); });
+EM_JS(void, jsFullScreen, (int on), { SorvelPage.fullScreen(on !== 0); });
+EM_JS(int, jsFocusedId, (), { return SorvelPage.focusedId(); });
 // A string of the page's into the WebAssembly memory, which the caller frees.
 EM_JS(char*, jsLinkFragment, (), {
     var text = SorvelPage.linkFragment();
@@ -250,6 +261,45 @@ void Alert(const std::string& text)
 void End()
 {
     jsEnd();
+}
+
+void ShowMenu(int pictureId, const std::vector<std::string>& items)
+{
+    // The items' texts hold no line break: one text of lines crosses to the page.
+    std::string lines;
+    for (const std::string& item : items)
+        lines += (lines.empty() ? "" : "\n") + item;
+    jsShowMenu(pictureId, lines.c_str());
+}
+
+void CopyPng(const std::vector<std::uint8_t>& png, const std::string& fileName)
+{
+    jsCopyPng(png.data(), static_cast<int>(png.size()), fileName.c_str());
+}
+
+void SavePng(const std::vector<std::uint8_t>& png, const std::string& fileName)
+{
+    jsSavePng(png.data(), static_cast<int>(png.size()), fileName.c_str());
+}
+
+void CopyLink(const std::string& words)
+{
+    jsCopyLink(words.c_str());
+}
+
+void KeepAwake(bool awake)
+{
+    jsKeepAwake(awake ? 1 : 0);
+}
+
+void FullScreen(bool on)
+{
+    jsFullScreen(on ? 1 : 0);
+}
+
+int FocusedId()
+{
+    return jsFocusedId();
 }
 
 std::string LinkFragment()

@@ -77,4 +77,15 @@ void Focus(int id);
 void FocusClose(int windowId);
 void Announce(const std::string& sentence);
 
+// The teacher's toolkit: the picture's menu shown on that picture's canvas, PNG bytes to the
+// clipboard or a download, a moment's words to the clipboard as the page's link, the screen's wake
+// lock, the page filling the screen, and which control has the focus (0: none of the program's).
+void ShowMenu(int pictureId, const std::vector<std::string>& items);
+void CopyPng(const std::vector<std::uint8_t>& png, const std::string& fileName);
+void SavePng(const std::vector<std::uint8_t>& png, const std::string& fileName);
+void CopyLink(const std::string& words);
+void KeepAwake(bool awake);
+void FullScreen(bool on);
+int FocusedId();
+
 }  // namespace web::dom

@@ -7,6 +7,7 @@
 #include "web/web_backend.h"
 #include "surface/announcements.h"
 #include "windows/prepared_moment.h"
+#include "windows/teacher_windows.h"
 
 #include <emscripten.h>
 
@@ -57,6 +58,31 @@ EMSCRIPTEN_KEEPALIVE void web_frame(double nowMs)
     web::TheWebBackend().Frame(nowMs);
 }
 
+EMSCRIPTEN_KEEPALIVE int web_program_key(int /*unused*/, const char* name)
+{
+    return web::TheWebBackend().ProgramKey(name) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE void web_picture_menu(int id)
+{
+    web::TheWebBackend().PictureMenu(id);
+}
+
+EMSCRIPTEN_KEEPALIVE void web_menu_choose(int index)
+{
+    web::TheWebBackend().ChooseMenuItem(index);
+}
+
+EMSCRIPTEN_KEEPALIVE void web_full_screen(int windowId)
+{
+    web::TheWebBackend().FullScreenButton(windowId);
+}
+
+EMSCRIPTEN_KEEPALIVE void web_full_screen_ended()
+{
+    web::TheWebBackend().FullScreenEnded();
+}
+
 }  // extern "C"
 
 int main()
@@ -65,6 +91,7 @@ int main()
     // The back end lives for the whole page: the page ends, not the program's main.
     surface::InstallBackend(std::make_unique<web::WebBackend>());
     surface::SetMessageSink([](const std::string& text) { web::dom::Alert(text); });
+    teacher_windows::Install(true);
     // The link's fragment prepares the moment to open at; what it left out is said once.
     const std::string leftOut = prepared_moment::OpenLink(web::dom::LinkFragment());
     if (!leftOut.empty())
