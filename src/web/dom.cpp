@@ -82,6 +82,7 @@ EM_JS(void, jsCopyLink, (const char* words), { SorvelPage.copyLink(UTF8ToString(
 EM_JS(void, jsKeepAwake, (int on), { SorvelPage.keepAwake(on !== 0); });
 EM_JS(void, jsFullScreen, (int on), { SorvelPage.fullScreen(on !== 0); });
 EM_JS(int, jsFocusedId, (), { return SorvelPage.focusedId(); });
+EM_JS(int, jsIsFullScreen, (), { return SorvelPage.isFullScreen() ? 1 : 0; });
 // A string of the page's into the WebAssembly memory, which the caller frees.
 EM_JS(char*, jsLinkFragment, (), {
     var text = SorvelPage.linkFragment();
@@ -295,6 +296,11 @@ void KeepAwake(bool awake)
 void FullScreen(bool on)
 {
     jsFullScreen(on ? 1 : 0);
+}
+
+bool IsFullScreen()
+{
+    return jsIsFullScreen() != 0;
 }
 
 int FocusedId()

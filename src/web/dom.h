@@ -86,6 +86,7 @@ void SavePng(const std::vector<std::uint8_t>& png, const std::string& fileName);
 void CopyLink(const std::string& words);
 void KeepAwake(bool awake);
 void FullScreen(bool on);
+bool IsFullScreen();
 int FocusedId();
 
 }  // namespace web::dom

@@ -519,8 +519,17 @@ const surface::Control* WebBackend::FocusedControl() const
     return at != forwarders_.end() ? &at->second->ShownControl() : nullptr;
 }
 
+// Some engines tell of leaving full screen only some time after it (WebKit): before a key or the
+// button toggles it, the page's own state is what counts.
+void WebBackend::followFullScreen()
+{
+    if (!dom::IsFullScreen())
+        surface::Form::FullScreenEnded();
+}
+
 bool WebBackend::ProgramKey(const std::string& name)
 {
+    followFullScreen();
     return surface::teacher::PressKey(name, true);
 }
 
@@ -541,6 +550,7 @@ void WebBackend::FullScreenButton(int windowId)
     const auto at = windows_.find(windowId);
     if (at == windows_.end())
         return;
+    followFullScreen();
     surface::Form& form = at->second->form();
     form.SetFullScreen(!form.FullScreen());
 }

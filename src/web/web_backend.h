@@ -103,6 +103,7 @@ private:
     std::vector<WebTimer*> timers_;
     surface::WindowStack<WebWindow> stack_;
     void restack();
+    void followFullScreen();
     // Measures the viewport, chooses the program's scale for it and hands the page what it shows by.
     void measure();
 

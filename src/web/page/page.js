@@ -547,6 +547,7 @@ var SorvelPage = (function () {
       if (on) askAwake();
       else letAwakeGo();
     },
+    isFullScreen: function () { return fullScreenElement() !== null; },
     fullScreen: function (on) {
       var root = document.documentElement;
       if (on && !fullScreenElement()) {
