@@ -148,6 +148,17 @@ TEST(PreparedMoment, ALinkShowsThePictureAUserReachesByHand)
              c->Command5->UserClick();
              c->VScroll1->UserMove(300);
          }},
+        // Reached with the bars' keys: A in steps (each clears the picture), the time in one move,
+        // as the link moves it; steps of the time bar would leave the faded fronts of each step.
+        {"square-root&T=10&fronts&A=1200&stopped",
+         [&] {
+             auto* c = rootCase();
+             c->HScroll1->UserKey(surface::ScrollKey::PageDown);
+             c->HScroll1->UserKey(surface::ScrollKey::PageDown);
+             c->Command5->UserClick();
+             c->Command3->UserClick();
+             c->XRONOS->UserKey(surface::ScrollKey::End);
+         }},
         // The start-angle bar stands at 0 already: the user moves it away and back to draw the ray.
         {"linear&angle=0",
          [&] {
