@@ -338,7 +338,12 @@ std::string aktinon_sxedio::PictureFileName()
 {
     const std::optional<double> angle =
         picture_.singleRay ? std::optional<double>(picture_.singleRay->angle) : std::nullopt;
-    return picture_name::Linear(controls().Option1->Value(), angle, picture_.newestFront);
+    // While the animation runs, its newest front is that of the latest tick: the description
+    // follows the time only now and then.
+    std::optional<double> newest = picture_.newestFront;
+    if (newest && controls().Timer1->Enabled())
+        newest = TIMER_NOW;
+    return picture_name::Linear(controls().Option1->Value(), angle, newest);
 }
 
 void aktinon_sxedio::LayOut()

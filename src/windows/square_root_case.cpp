@@ -186,7 +186,12 @@ moment::Moment SQUARE_RIZA::NowAsMoment()
 
 std::string SQUARE_RIZA::PictureFileName()
 {
-    return picture_name::SquareRoot(controls().HScroll1->Value(), picture_.newestFront);
+    // While the animation runs, its newest front is that of the latest tick: the description
+    // follows the time only now and then.
+    std::optional<double> newest = picture_.newestFront;
+    if (newest && controls().Timer1->Enabled())
+        newest = TIMER_NOW;
+    return picture_name::SquareRoot(controls().HScroll1->Value(), newest);
 }
 
 // The picture's side: as tall as the window, unless the controls beside it would then pass the

@@ -95,8 +95,12 @@ TEST_F(Teacher, EachCasePictureIsNamedForItsLawAndTimeAndWithoutAPictureTheKeysG
     };
     EXPECT_EQ(savedAs("linear&k=down&t=0.35&stopped"), "linear-k-down-t0.350.png");
     EXPECT_EQ(savedAs("linear&angle=-12.5"), "linear-k-up-angle-12.5.png");
-    // Opened, not yet ticked: the picture holds no front yet.
+    // Opened, not yet ticked: the picture holds no front yet; once running, the latest tick's.
     EXPECT_EQ(savedAs("square-root&A=700"), "square-root-A700.png");
+    for (int tick = 0; tick < 8; ++tick)
+        backend().FireTimers();
+    teacher::SavePicture();
+    EXPECT_EQ(backend().Saved().text, "square-root-A700-T0.140.png");
 
     // The introduction has no picture of its own: Ctrl+C and the menu key are the controls' own.
     newRun();
