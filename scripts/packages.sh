@@ -16,7 +16,9 @@ install_missing() {
 }
 
 # What building the program needs.
-BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core fonts-liberation2)
+# libstb-dev: the one PNG encoder (stb_image_write.h, header-only, its own deflate), which also
+# compiles under emscripten without a download.
+BUILD_PACKAGES=(cmake make g++ qt6-base-dev libstb-dev libgl-dev libxcb1-dev fonts-dejavu-core fonts-liberation2)
 
 # Installs the Debian package that provides a command, unless some package provides it already
 # (Node.js and npm may come from elsewhere than Debian).
@@ -26,8 +28,8 @@ install_command() {
 
 # What building the browser edition needs: Debian's emscripten; Node.js assembles the page; the
 # page's face is cut from Liberation Sans with fontTools; the web app's icons are drawn from the
-# program's SVG by librsvg.
-WEB_PACKAGES=(emscripten cmake make fonts-liberation2 python3-fonttools librsvg2-bin)
+# program's SVG by librsvg; the PNG encoder is libstb-dev's, as on the desktop.
+WEB_PACKAGES=(emscripten cmake make libstb-dev fonts-liberation2 python3-fonttools librsvg2-bin)
 # What testing it needs: the three engines schools have, Debian's own builds, each driven by its own
 # automation (Chromium through playwright-core, Firefox over WebDriver BiDi, WebKitGTK through
 # WebKitWebDriver, which shows its windows on an Xvfb display).

@@ -65,16 +65,17 @@ public:
 
 class Picture : public Peer<surface::PicturePeer> {
 public:
-    Picture(surface::Control& of, const HeadlessBackend& backend, std::function<void()> gone)
+    Picture(surface::Control& of, HeadlessBackend& backend, std::function<void()> gone)
         : Peer(of), backend_(backend), gone_(std::move(gone))
     {
     }
     ~Picture() override { gone_(); }
     double DevicePixelRatio() const override { return backend_.PictureRatio(); }
     void Update() override {}
+    void ShowMenu(const std::vector<std::string>& items) override { backend_.ShowMenu(items); }
 
 private:
-    const HeadlessBackend& backend_;
+    HeadlessBackend& backend_;
     std::function<void()> gone_;  // the back end forgets the picture
 };
 
@@ -92,6 +93,8 @@ public:
     }
     void Show(bool toFront) override { backend_.windows_.Show(this, toFront); }
     void Hide() override { backend_.windows_.Hide(this); }
+    void SetFullScreen(bool on) override { fullScreen = on; }
+    void MarkAsDialog() override { dialog = true; }
     void SetTabOrder(const std::vector<surface::ControlPeer*>& order) override
     {
         tabOrder.clear();
@@ -139,6 +142,8 @@ public:
 
     surface::PixelRect outer;
     int told = 0;  // outer geometries
+    bool fullScreen = false;
+    bool dialog = false;
 
 private:
     template <class Kind, class Control>
@@ -151,7 +156,10 @@ private:
     void remember(Remembered& peer)
     {
         peers.push_back(&peer);
-        peer.focus = [this, &peer] { backend_.focused_ = form_.Caption() + ": " + peer.name; };
+        peer.focus = [this, &peer] {
+            backend_.focused_ = form_.Caption() + ": " + peer.name;
+            backend_.focusedControl_ = peer.control;
+        };
     }
 
 public:
@@ -238,6 +246,18 @@ surface::PixelRect HeadlessBackend::OuterGeometry(const surface::Form& form) con
 {
     const HeadlessWindow* window = windowOf(form);
     return window ? window->outer : surface::PixelRect{};
+}
+
+bool HeadlessBackend::FullScreen(const surface::Form& form) const
+{
+    const HeadlessWindow* window = windowOf(form);
+    return window && window->fullScreen;
+}
+
+bool HeadlessBackend::Dialog(const surface::Form& form) const
+{
+    const HeadlessWindow* window = windowOf(form);
+    return window && window->dialog;
 }
 
 std::vector<surface::Control*> HeadlessBackend::Controls(const surface::Form& form) const

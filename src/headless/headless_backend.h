@@ -7,6 +7,7 @@
 #include "surface/backend.h"
 #include "surface/window_stack.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,6 +41,17 @@ public:
     void Quit() override { quit_ = true; }
     surface::TextPainter* Text() override { return &text_; }
     void Announce(const std::string& sentence) override { announcements_.push_back(sentence); }
+    void CopyPng(const std::string& fileName, const std::vector<std::uint8_t>& png) override
+    {
+        clipboard_ = {png, fileName};
+    }
+    void SavePng(const std::string& fileName, const std::vector<std::uint8_t>& png) override
+    {
+        saved_ = {png, fileName};
+    }
+    void CopyLink(const std::string& words) override { clipboard_ = {{}, words}; }
+    void KeepAwake(bool awake) override { awake_.push_back(awake); }
+    const surface::Control* FocusedControl() const override { return focusedControl_; }
 
     // The screen in the back end's own pixels (a desktop's logical pixels, a page's CSS pixels).
     // Pictures follow the program's new scale at once, as a desktop's do when moved to another
@@ -79,6 +91,21 @@ public:
     // Every sentence announced in this run, in order.
     const std::vector<std::string>& Announcements() const { return announcements_; }
 
+    // What the teacher's toolkit handed on: the clipboard's PNG or link, the PNG last saved with
+    // its name, each change of keeping the screen awake, the items of the menu last shown.
+    struct Handed {
+        std::vector<std::uint8_t> png;
+        std::string text;  // the link, or the file's name
+    };
+    const Handed& Clipboard() const { return clipboard_; }
+    const Handed& Saved() const { return saved_; }
+    const std::vector<bool>& KeptAwake() const { return awake_; }
+    const std::vector<std::string>& MenuShown() const { return menu_; }
+    void ShowMenu(const std::vector<std::string>& items) { menu_ = items; }
+    // Whether the window of this form fills the screen, and is a dialog to a screen reader.
+    bool FullScreen(const surface::Form& form) const;
+    bool Dialog(const surface::Form& form) const;
+
     // What the toolkit's clock does when it is due: fires every armed timer once.
     void FireTimers();
     int ArmedTimers() const;
@@ -98,7 +125,11 @@ private:
     std::vector<HeadlessTimer*> timers_;
     std::vector<surface::Picture*> pictures_;  // of every window, shown or not
     std::string focused_;
+    const surface::Control* focusedControl_ = nullptr;
     std::vector<std::string> announcements_;
+    Handed clipboard_, saved_;
+    std::vector<bool> awake_;
+    std::vector<std::string> menu_;
 };
 
 // The back end installed now, which must be a headless one.

@@ -4,9 +4,13 @@
 
 #include "qt/accessible_roles.h"
 #include "surface/controls.h"
+#include "surface/teacher.h"
 
+#include <QContextMenuEvent>
+#include <QCursor>
 #include <QEvent>
 #include <QImage>
+#include <QMenu>
 #include <QPainter>
 
 namespace qt {
@@ -34,6 +38,13 @@ protected:
         if (event->type() == QEvent::ScreenChangeInternal)
             followDevicePixelRatio();
         return QWidget::event(event);
+    }
+
+    // The right button (a touch screen's long press, where the platform makes one of it).
+    void contextMenuEvent(QContextMenuEvent* event) override
+    {
+        event->accept();
+        surface::teacher::OpenMenu(picture_);
     }
 
     void paintEvent(QPaintEvent*) override
@@ -82,6 +93,19 @@ public:
     void SetLabelledBy(surface::ControlPeer& label) override { setLabelledBy(label); }
     double DevicePixelRatio() const override { return widget()->devicePixelRatioF(); }
     void Update() override { static_cast<PictureBox*>(widget())->scheduleRepaint(); }
+    void ShowMenu(const std::vector<std::string>& items) override
+    {
+        auto* menu = new QMenu(widget());
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            QAction* action = menu->addAction(QString::fromStdString(items[i]));
+            QObject::connect(action, &QAction::triggered, menu,
+                             [i] { surface::teacher::ChooseMenuItem(static_cast<int>(i)); });
+        }
+        const QPoint pointer = widget()->mapFromGlobal(QCursor::pos());
+        const QPoint at = widget()->rect().contains(pointer) ? pointer : widget()->rect().center();
+        menu->popup(widget()->mapToGlobal(at));
+    }
 };
 
 }  // namespace

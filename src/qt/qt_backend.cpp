@@ -4,6 +4,9 @@
 #include "qt/accessible_roles.h"
 #include "qt/announcer.h"
 #include "qt/focus_outline.h"
+#include "qt/picture_export.h"
+#include "qt/screen_awake.h"
+#include "qt/teacher_keys.h"
 #include "qt/qt_text_painter.h"
 #include "qt/qt_timer.h"
 #include "qt/qt_window.h"
@@ -45,6 +48,7 @@ QtBackend::QtBackend() : text_(std::make_unique<QtTextPainter>())
     QApplication::setFont(windowsFont());
     InstallFocusOutline();
     InstallAccessibleRoles();
+    InstallTeacherKeys();
     QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged, qGuiApp, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive)
             wasActive_ = true;
@@ -101,6 +105,32 @@ surface::TextPainter* QtBackend::Text()
 void QtBackend::Announce(const std::string& sentence)
 {
     AnnounceInFrontWindow(sentence);
+}
+
+void QtBackend::CopyPng(const std::string& /*fileName*/, const std::vector<std::uint8_t>& png)
+{
+    CopyPngToClipboard(png);
+}
+
+void QtBackend::SavePng(const std::string& fileName, const std::vector<std::uint8_t>& png)
+{
+    qt::SavePng(fileName, png);
+}
+
+// The desktop program takes the words as its argument: they are what a lesson's notes give.
+void QtBackend::CopyLink(const std::string& words)
+{
+    CopyTextToClipboard(words);
+}
+
+void QtBackend::KeepAwake(bool awake)
+{
+    KeepScreenAwake(awake);
+}
+
+const surface::Control* QtBackend::FocusedControl() const
+{
+    return QtWindow::ControlOf(QApplication::focusWidget());
 }
 
 namespace {

@@ -18,6 +18,11 @@ public:
     void Quit() override;
     surface::TextPainter* Text() override;
     void Announce(const std::string& sentence) override;
+    void CopyPng(const std::string& fileName, const std::vector<std::uint8_t>& png) override;
+    void SavePng(const std::string& fileName, const std::vector<std::uint8_t>& png) override;
+    void CopyLink(const std::string& words) override;
+    void KeepAwake(bool awake) override;
+    const surface::Control* FocusedControl() const override;
 
 private:
     std::unique_ptr<surface::TextPainter> text_;

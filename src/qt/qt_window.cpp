@@ -4,6 +4,8 @@
 #include "qt/accessible_roles.h"
 #include "qt/picture_box.h"
 #include "qt/qt_controls.h"
+#include "qt/teacher_keys.h"
+#include "surface/controls.h"
 #include "surface/form.h"
 
 #include <QCloseEvent>
@@ -14,6 +16,17 @@
 
 namespace qt {
 namespace {
+
+const char* const kControl = "sorvelControl";
+
+// Tags the peer's widget with its control.
+template <class Peer>
+std::unique_ptr<Peer> tagged(std::unique_ptr<Peer> peer, const surface::Control& control)
+{
+    if (auto* qtPeer = dynamic_cast<QtControl*>(peer.get()))
+        qtPeer->widget()->setProperty(kControl, QVariant::fromValue(const_cast<void*>(static_cast<const void*>(&control))));
+    return peer;
+}
 
 // Tells its window when the user closes it by the frame, and when the window manager's frame
 // around it becomes known or changes, since the form's size includes that frame.
@@ -63,6 +76,7 @@ QtWindow::QtWindow(surface::Form& form)
         [this] { place(); });
     window->setWindowTitle(QString::fromStdString(form.Caption()));
     SetAccessibleRole(window, QAccessible::Window);
+    MarkAsProgramWindow(window);
     widget_ = window;
 }
 
@@ -90,6 +104,9 @@ void QtWindow::place()
     // Width and Height are the outer size: the frame the window manager adds is taken off the
     // client. The frame is known only once the window manager has framed the window, and the
     // window calls this again then.
+    // Full screen, the window manager places the window over the whole screen, without a frame.
+    if (fullScreen_)
+        return;
     const QSize frame = widget_->frameGeometry().size() - widget_->geometry().size();
     widget_->move(outer_.left, outer_.top);
     widget_->resize(std::max(1, outer_.width - frame.width()), std::max(1, outer_.height - frame.height()));
@@ -97,7 +114,10 @@ void QtWindow::place()
 
 void QtWindow::Show(bool toFront)
 {
-    widget_->show();
+    if (fullScreen_)
+        widget_->showFullScreen();
+    else
+        widget_->show();
     place();
     // The offscreen platform of headless runs has no stacking to change, and says so on every raise.
     if (toFront && QGuiApplication::platformName() != QStringLiteral("offscreen")) {
@@ -124,22 +144,22 @@ void QtWindow::SetTabOrder(const std::vector<surface::ControlPeer*>& order)
 
 std::unique_ptr<surface::CaptionPeer> QtWindow::MakeButton(surface::CommandButton& button)
 {
-    return qt::MakeButton(widget_, button);
+    return tagged(qt::MakeButton(widget_, button), button);
 }
 
 std::unique_ptr<surface::TogglePeer> QtWindow::MakeOptionButton(surface::OptionButton& option)
 {
-    return qt::MakeOptionButton(widget_, option);
+    return tagged(qt::MakeOptionButton(widget_, option), option);
 }
 
 std::unique_ptr<surface::TogglePeer> QtWindow::MakeCheckBox(surface::CheckBox& box)
 {
-    return qt::MakeCheckBox(widget_, box);
+    return tagged(qt::MakeCheckBox(widget_, box), box);
 }
 
 std::unique_ptr<surface::ScrollBarPeer> QtWindow::MakeScrollBar(surface::ScrollBar& bar)
 {
-    return qt::MakeScrollBar(widget_, bar);
+    return tagged(qt::MakeScrollBar(widget_, bar), bar);
 }
 
 std::unique_ptr<surface::CaptionPeer> QtWindow::MakeLabel(surface::Label& label)
@@ -149,7 +169,7 @@ std::unique_ptr<surface::CaptionPeer> QtWindow::MakeLabel(surface::Label& label)
 
 std::unique_ptr<surface::TextBoxPeer> QtWindow::MakeTextBox(surface::TextBox& box)
 {
-    return qt::MakeTextBox(widget_, box);
+    return tagged(qt::MakeTextBox(widget_, box), box);
 }
 
 std::unique_ptr<surface::PicturePeer> QtWindow::MakePicture(surface::Picture& picture)
@@ -160,6 +180,36 @@ std::unique_ptr<surface::PicturePeer> QtWindow::MakePicture(surface::Picture& pi
 void QtWindow::SetGroup(const std::string& name, const std::vector<surface::ControlPeer*>& members)
 {
     qt::MakeGroup(widget_, name, members);
+}
+
+void QtWindow::SetFullScreen(bool on)
+{
+    fullScreen_ = on;
+    if (on) {
+        widget_->showFullScreen();
+        return;
+    }
+    widget_->showNormal();
+    place();
+}
+
+void QtWindow::MarkAsDialog()
+{
+    SetAccessibleRole(widget_, QAccessible::Dialog);
+    // Framed as a dialog by the window manager, above the window it was opened over.
+    widget_->setWindowFlag(Qt::Dialog);
+}
+
+const surface::Control* QtWindow::ControlOf(const QWidget* widget)
+{
+    for (; widget; widget = widget->parentWidget()) {
+        const QVariant control = widget->property(kControl);
+        if (control.isValid())
+            return static_cast<const surface::Control*>(control.value<void*>());
+        if (widget->isWindow())
+            break;
+    }
+    return nullptr;
 }
 
 }  // namespace qt

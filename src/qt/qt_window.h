@@ -26,8 +26,12 @@ public:
     std::unique_ptr<surface::TextBoxPeer> MakeTextBox(surface::TextBox& box) override;
     std::unique_ptr<surface::PicturePeer> MakePicture(surface::Picture& picture) override;
     void SetGroup(const std::string& name, const std::vector<surface::ControlPeer*>& members) override;
+    void SetFullScreen(bool on) override;
+    void MarkAsDialog() override;
 
     QWidget* widget() const { return widget_; }
+    // The control whose widget this is, or null: for the back end to say who holds the focus.
+    static const surface::Control* ControlOf(const QWidget* widget);
 
 private:
     void place();
@@ -35,6 +39,7 @@ private:
     QPointer<QWidget> widget_;
     surface::PixelRect outer_;
     bool closing_ = false;
+    bool fullScreen_ = false;
 };
 
 }  // namespace qt

@@ -3,6 +3,7 @@
 
 #include "surface/backend.h"
 #include "surface/form.h"
+#include "surface/teacher.h"
 #include "surface/timer.h"
 
 namespace surface {
@@ -18,6 +19,7 @@ void End()
     endedRun = CurrentRun();
     Timer::StopAll();
     Form::HideAll();
+    teacher::UpdateKeepAwake();
     TheBackend().Quit();
 }
 

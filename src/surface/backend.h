@@ -5,6 +5,7 @@
 
 #include "canvas/text_painter.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@ namespace surface {
 
 class CheckBox;
 class CommandButton;
+class Control;
 class Form;
 class Label;
 class OptionButton;
@@ -92,6 +94,9 @@ public:
     virtual double DevicePixelRatio() const = 0;
     // The picture's pixels changed: show them again, once, when the toolkit next paints.
     virtual void Update() = 0;
+    // Shows the picture's menu of these items, at the pointer when it is over the picture, else
+    // at its middle; the choice goes to teacher::ChooseMenuItem.
+    virtual void ShowMenu(const std::vector<std::string>& /*items*/) {}
 };
 
 class WindowPeer {
@@ -113,6 +118,10 @@ public:
     virtual std::unique_ptr<PicturePeer> MakePicture(Picture& picture) = 0;
     // These option buttons form one group, which a screen reader names so.
     virtual void SetGroup(const std::string& name, const std::vector<ControlPeer*>& members) = 0;
+    // The window fills its screen without a frame (true), or is framed where it was told (false).
+    virtual void SetFullScreen(bool /*on*/) {}
+    // A screen reader meets the window as a dialog, and the desktop frames it as one.
+    virtual void MarkAsDialog() {}
 };
 
 class TimerPeer {
@@ -144,6 +153,19 @@ public:
     virtual TextPainter* Text() = 0;
     // Says the sentence once, politely: after what is being said, without interrupting it.
     virtual void Announce(const std::string& sentence) = 0;
+
+    // The teacher's toolkit hands these on: a PNG to the system clipboard as image/png (where a
+    // browser allows no image there, a download under its name), a PNG to a file the user picks
+    // under this name (a download on the page), the words of a moment to the clipboard as a link.
+    // A back end without a clipboard or files does nothing.
+    virtual void CopyPng(const std::string& /*fileName*/, const std::vector<std::uint8_t>& /*png*/) {}
+    virtual void SavePng(const std::string& /*fileName*/, const std::vector<std::uint8_t>& /*png*/) {}
+    virtual void CopyLink(const std::string& /*words*/) {}
+    // Keeps the screen from dimming and locking while true (a screensaver's inhibition, a wake
+    // lock); where the platform has no such call, nothing changes.
+    virtual void KeepAwake(bool /*awake*/) {}
+    // The control that holds the keyboard focus now, or null.
+    virtual const Control* FocusedControl() const { return nullptr; }
 };
 
 // The back end every form, control and timer is made with. The program installs one at start-up.

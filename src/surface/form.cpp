@@ -6,6 +6,7 @@
 #include "surface/controls.h"
 #include "surface/screen.h"
 #include "surface/tab_stops.h"
+#include "surface/teacher.h"
 #include "surface/timer.h"
 
 #include <set>
@@ -93,8 +94,11 @@ void Form::FrameClosed()
     std::unique_ptr<WindowPeer> old = std::move(window_);
     shown_ = false;
     tabOrder_.clear();
+    fullScreen_ = false;
     DestroyControls();
     old->Hide();
+    Closed();
+    teacher::UpdateKeepAwake();
 }
 
 float Form::get(float Form::*field)
@@ -112,12 +116,42 @@ void Form::set(float Form::*field, float twips)
 
 float Form::ClientWidth()
 {
-    return Width() - static_cast<float>(TheBackend().FrameSize().width * kTwipsPerPixel);
+    // A window that fills its screen has no frame to take room.
+    const int frame = fullScreen_ ? 0 : TheBackend().FrameSize().width;
+    return Width() - static_cast<float>(frame * kTwipsPerPixel);
 }
 
 float Form::ClientHeight()
 {
-    return Height() - static_cast<float>(TheBackend().FrameSize().height * kTwipsPerPixel);
+    const int frame = fullScreen_ ? 0 : TheBackend().FrameSize().height;
+    return Height() - static_cast<float>(frame * kTwipsPerPixel);
+}
+
+Form* Form::Front()
+{
+    return front && front->Visible() ? const_cast<Form*>(front) : nullptr;
+}
+
+void Form::SetFullScreen(bool on)
+{
+    if (!IsLoaded() || on == fullScreen_)
+        return;
+    fullScreen_ = on;
+    window_->SetFullScreen(on);
+    // Laid out again for the room it has now; nothing a user set changes.
+    if (Visible())
+        LayOut();
+}
+
+void Form::FullScreenEnded()
+{
+    for (Form* form : std::vector<Form*>(liveForms().begin(), liveForms().end())) {
+        if (!form->fullScreen_)
+            continue;
+        form->fullScreen_ = false;
+        if (form->Visible())
+            form->LayOut();
+    }
 }
 
 void Form::CoverScreen()
@@ -161,6 +195,7 @@ void Form::Show()
     if (!toFront)
         return;
     front = this;
+    teacher::UpdateKeepAwake();
     if (wasInFront || Timer::Ticking())
         return;
     if (const Control* first = FirstTabStop(tabOrder_))
@@ -173,6 +208,7 @@ void Form::Hide()
         return;
     shown_ = false;
     window_->Hide();
+    teacher::UpdateKeepAwake();
 }
 
 }  // namespace surface

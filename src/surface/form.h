@@ -53,6 +53,14 @@ public:
     bool InFront() const;
     // Hides the window, as End does with every window.
     void Hide();
+    // The window last brought to the front, while it is shown; null when none is.
+    static Form* Front();
+
+    // The window fills its screen without a frame, and its layout follows; or it is framed again.
+    void SetFullScreen(bool on);
+    bool FullScreen() const { return fullScreen_; }
+    // The page left full screen by itself (its Escape): no window fills the screen any more.
+    static void FullScreenEnded();
 
     // Its controls in TabIndex order, for the back ends that move the focus themselves (TabStops).
     const std::vector<const Control*>& TabOrder() const { return tabOrder_; }
@@ -83,6 +91,8 @@ protected:
     void SetTabOrder(WindowPeer& window, std::initializer_list<const Control*> controls);
     virtual void DestroyControls() = 0;
     virtual void Form_Load() {}
+    // The window was closed by its frame, its controls gone.
+    virtual void Closed() {}
 
     // Makes the single instance of a form the first time it is asked for, and lets DropAll end it.
     static void Register(std::function<void()> drop);
@@ -97,6 +107,7 @@ private:
     float clientHeight_;
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool shown_ = false;
+    bool fullScreen_ = false;
     std::unique_ptr<WindowPeer> window_;
     std::vector<const Control*> tabOrder_;
     std::optional<PixelRect> placedAt_;  // what the window's peer was last told

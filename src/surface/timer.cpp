@@ -1,6 +1,8 @@
 // Ticks a handler on the back end's one-shot clock, armed again after each tick, so ticks never queue up.
 #include "surface/timer.h"
 
+#include "surface/teacher.h"
+
 #include <algorithm>
 #include <cmath>
 #include <set>
@@ -65,6 +67,7 @@ void Timer::SetEnabled(bool enabled)
         peer_->Arm(NextTickDelayMs(interval_, msSinceLastTickStarted()));
     else
         peer_->Disarm();
+    teacher::UpdateKeepAwake();
 }
 
 bool Timer::Ticking()

@@ -3,6 +3,8 @@
 
 #include <emscripten.h>
 
+#include <cstdlib>
+
 namespace web::dom {
 namespace {
 
@@ -69,6 +71,26 @@ EM_JS(int, jsDecimalSeparator, (), { return SorvelPage.decimalSeparator().codePo
 EM_JS(void, jsAlert, (const char* text), { SorvelPage.alert(UTF8ToString(text)); });
 EM_JS(void, jsEnd, (), { SorvelPage.end(); });
 EM_JS(void, jsStart, (), { SorvelPage.start(); });
+EM_JS(void, jsShowMenu, (int id, const char* items), { SorvelPage.showMenu(id, UTF8ToString(items).split("\n")); });
+EM_JS(void, jsCopyPng, (const void* png, int size, const char* name), {
+    SorvelPage.copyPng(HEAPU8.slice(png, png + size), UTF8ToString(name));
+});
+EM_JS(void, jsSavePng, (const void* png, int size, const char* name), {
+    SorvelPage.savePng(HEAPU8.slice(png, png + size), UTF8ToString(name));
+});
+EM_JS(void, jsCopyLink, (const char* words), { SorvelPage.copyLink(UTF8ToString(words)); });
+EM_JS(void, jsKeepAwake, (int on), { SorvelPage.keepAwake(on !== 0); });
+EM_JS(void, jsFullScreen, (int on), { SorvelPage.fullScreen(on !== 0); });
+EM_JS(int, jsFocusedId, (), { return SorvelPage.focusedId(); });
+EM_JS(int, jsIsFullScreen, (), { return SorvelPage.isFullScreen() ? 1 : 0; });
+// A string of the page's into the WebAssembly memory, which the caller frees.
+EM_JS(char*, jsLinkFragment, (), {
+    var text = SorvelPage.linkFragment();
+    var size = lengthBytesUTF8(text) + 1;
+    var at = _malloc(size);
+    stringToUTF8(text, at, size);
+    return at;
+});
 EM_JS(void, jsDescription, (int id, const char* text), { SorvelPage.description(id, UTF8ToString(text)); });
 EM_JS(void, jsValueText, (int id, const char* text), { SorvelPage.valueText(id, UTF8ToString(text)); });
 EM_JS(void, jsLabelFor, (int labelId, int id), { SorvelPage.labelFor(labelId, id); });
@@ -240,6 +262,58 @@ void Alert(const std::string& text)
 void End()
 {
     jsEnd();
+}
+
+void ShowMenu(int pictureId, const std::vector<std::string>& items)
+{
+    // The items' texts hold no line break: one text of lines crosses to the page.
+    std::string lines;
+    for (const std::string& item : items)
+        lines += (lines.empty() ? "" : "\n") + item;
+    jsShowMenu(pictureId, lines.c_str());
+}
+
+void CopyPng(const std::vector<std::uint8_t>& png, const std::string& fileName)
+{
+    jsCopyPng(png.data(), static_cast<int>(png.size()), fileName.c_str());
+}
+
+void SavePng(const std::vector<std::uint8_t>& png, const std::string& fileName)
+{
+    jsSavePng(png.data(), static_cast<int>(png.size()), fileName.c_str());
+}
+
+void CopyLink(const std::string& words)
+{
+    jsCopyLink(words.c_str());
+}
+
+void KeepAwake(bool awake)
+{
+    jsKeepAwake(awake ? 1 : 0);
+}
+
+void FullScreen(bool on)
+{
+    jsFullScreen(on ? 1 : 0);
+}
+
+bool IsFullScreen()
+{
+    return jsIsFullScreen() != 0;
+}
+
+int FocusedId()
+{
+    return jsFocusedId();
+}
+
+std::string LinkFragment()
+{
+    char* text = jsLinkFragment();
+    std::string fragment(text);
+    std::free(text);
+    return fragment;
 }
 
 void Start()

@@ -63,6 +63,8 @@ std::string DecimalSeparator();
 void Alert(const std::string& text);
 void End();
 void Start();
+// The page's link fragment after its '#', as the address holds it (escapes and all).
+std::string LinkFragment();
 
 // What a screen reader is told: a description, a scroll bar's value in words, the label that
 // names a control, a named group of option buttons, the focus, and the page's polite live region.
@@ -74,5 +76,17 @@ void Focus(int id);
 // The focus moves to the close button of that window's caption bar.
 void FocusClose(int windowId);
 void Announce(const std::string& sentence);
+
+// The teacher's toolkit: the picture's menu shown on that picture's canvas, PNG bytes to the
+// clipboard or a download, a moment's words to the clipboard as the page's link, the screen's wake
+// lock, the page filling the screen, and which control has the focus (0: none of the program's).
+void ShowMenu(int pictureId, const std::vector<std::string>& items);
+void CopyPng(const std::vector<std::uint8_t>& png, const std::string& fileName);
+void SavePng(const std::vector<std::uint8_t>& png, const std::string& fileName);
+void CopyLink(const std::string& words);
+void KeepAwake(bool awake);
+void FullScreen(bool on);
+bool IsFullScreen();
+int FocusedId();
 
 }  // namespace web::dom

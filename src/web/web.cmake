@@ -13,7 +13,7 @@ foreach(target sorvel_model sorvel_surface sorvel_windows sorvel_web)
     target_compile_options(${target} PRIVATE ${SORVEL_WEB_SPEED})
 endforeach()
 target_link_options(sorvel_web PRIVATE ${SORVEL_WEB_SPEED})
-set(SORVEL_WEB_EXPORTS _main,_web_click,_web_press,_web_drag,_web_key,_web_tab,_web_edit,_web_close,_web_resize,_web_frame)
+set(SORVEL_WEB_EXPORTS _main,_web_click,_web_press,_web_drag,_web_key,_web_tab,_web_edit,_web_close,_web_resize,_web_frame,_web_program_key,_web_picture_menu,_web_menu_choose,_web_full_screen,_web_full_screen_ended,_malloc,_free)
 target_link_options(sorvel_web PRIVATE
     -sENVIRONMENT=web
     -sALLOW_MEMORY_GROWTH=1

@@ -4,6 +4,7 @@
 #include "surface/controls.h"
 #include "surface/appearance.h"
 #include "surface/form.h"
+#include "surface/teacher.h"
 #include "surface/screen_scale.h"
 #include "surface/tab_stops.h"
 #include "surface/timer.h"
@@ -143,6 +144,8 @@ public:
     ~WebPicture() override { TheWebBackend().RemovePicture(this); }
     double DevicePixelRatio() const override { return TheWebBackend().PictureRatio(); }
     void Update() override { dirty_ = true; }
+    void ShowMenu(const std::vector<std::string>& items) override { dom::ShowMenu(id(), items); }
+    surface::Picture& picture() const { return picture_; }
 
     void RatioChanged() { picture_.DevicePixelRatioChanged(); }
 
@@ -186,6 +189,8 @@ public:
     void SetOuterGeometry(const surface::PixelRect& rect) override { dom::WindowGeometry(id_, rect); }
     void Show(bool toFront) override { TheWebBackend().ShowWindow(this, toFront); }
     void Hide() override { TheWebBackend().HideWindow(this); }
+    // The page itself fills the screen; the windows follow the viewport as it grows.
+    void SetFullScreen(bool on) override { dom::FullScreen(on); }
     void SetTabOrder(const std::vector<surface::ControlPeer*>& order) override
     {
         std::vector<int> ids;
@@ -486,6 +491,73 @@ void WebBackend::Frame(double nowMs)
             timer->Frame(nowMs);
     for (WebPicture* picture : pictures_)
         picture->Flush();
+}
+
+void WebBackend::CopyPng(const std::string& fileName, const std::vector<std::uint8_t>& png)
+{
+    dom::CopyPng(png, fileName);
+}
+
+void WebBackend::SavePng(const std::string& fileName, const std::vector<std::uint8_t>& png)
+{
+    dom::SavePng(png, fileName);
+}
+
+void WebBackend::CopyLink(const std::string& words)
+{
+    dom::CopyLink(words);
+}
+
+void WebBackend::KeepAwake(bool awake)
+{
+    dom::KeepAwake(awake);
+}
+
+const surface::Control* WebBackend::FocusedControl() const
+{
+    const auto at = forwarders_.find(dom::FocusedId());
+    return at != forwarders_.end() ? &at->second->ShownControl() : nullptr;
+}
+
+// Some engines tell of leaving full screen only some time after it (WebKit): before a key or the
+// button toggles it, the page's own state is what counts.
+void WebBackend::followFullScreen()
+{
+    if (!dom::IsFullScreen())
+        surface::Form::FullScreenEnded();
+}
+
+bool WebBackend::ProgramKey(const std::string& name)
+{
+    followFullScreen();
+    return surface::teacher::PressKey(name, true);
+}
+
+void WebBackend::PictureMenu(int id)
+{
+    for (WebPicture* picture : pictures_)
+        if (picture->ElementId() == id)
+            surface::teacher::OpenMenu(picture->picture());
+}
+
+void WebBackend::ChooseMenuItem(int index)
+{
+    surface::teacher::ChooseMenuItem(index);
+}
+
+void WebBackend::FullScreenButton(int windowId)
+{
+    const auto at = windows_.find(windowId);
+    if (at == windows_.end())
+        return;
+    followFullScreen();
+    surface::Form& form = at->second->form();
+    form.SetFullScreen(!form.FullScreen());
+}
+
+void WebBackend::FullScreenEnded()
+{
+    surface::Form::FullScreenEnded();
 }
 
 }  // namespace web

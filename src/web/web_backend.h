@@ -50,6 +50,11 @@ public:
     void Quit() override;
     surface::TextPainter* Text() override;
     void Announce(const std::string& sentence) override;
+    void CopyPng(const std::string& fileName, const std::vector<std::uint8_t>& png) override;
+    void SavePng(const std::string& fileName, const std::vector<std::uint8_t>& png) override;
+    void CopyLink(const std::string& words) override;
+    void KeepAwake(bool awake) override;
+    const surface::Control* FocusedControl() const override;
 
     // What the page reports.
     void Click(int id);
@@ -65,6 +70,14 @@ public:
     void Close(int windowId);
     void Resize();
     void Frame(double nowMs);
+    // The teacher's toolkit: a key anywhere on the page by the surface's name of it (true where
+    // the program took it), the picture's menu asked for on a picture and an item of it chosen,
+    // a window's full-screen button, and the page leaving full screen by itself.
+    bool ProgramKey(const std::string& name);
+    void PictureMenu(int id);
+    void ChooseMenuItem(int index);
+    void FullScreenButton(int windowId);
+    void FullScreenEnded();
 
     // Device pixels to each logical pixel of the windows: the page's ratio times the program's scale.
     double PictureRatio() const { return ratio_ * scale_; }
@@ -90,6 +103,7 @@ private:
     std::vector<WebTimer*> timers_;
     surface::WindowStack<WebWindow> stack_;
     void restack();
+    void followFullScreen();
     // Measures the viewport, chooses the program's scale for it and hands the page what it shows by.
     void measure();
 

@@ -8,6 +8,7 @@
 #include "model/linear/linear_ray_field.h"
 #include "model/shared/module_values.h"
 #include "windows/navigation.h"
+#include "windows/picture_name.h"
 
 #include <algorithm>
 
@@ -86,6 +87,7 @@ void aktinon_sxedio::Form_Load()
 void aktinon_sxedio::cleared()
 {
     picture_ = spoken::LinearPicture();
+    stillFrontsAlone_ = false;
 }
 
 void aktinon_sxedio::describe()
@@ -192,6 +194,7 @@ void aktinon_sxedio::Check2_Click()
     drawStillFronts(eikona, SPEED_V0, SPEED_K);
     cleared();
     picture_.stillFrontsTo = kSetUpFronts;
+    stillFrontsAlone_ = true;
     describe();
     surface::Announce("Wavefronts of 0 to " + spoken::Seconds(kSetUpFronts) + " alone");
 }
@@ -312,6 +315,35 @@ void aktinon_sxedio::layOutButtons()
     c.VScroll1->SetHeight(std::min(kVScroll1.height, ClientHeight() - c.Label1->Height() - c.VScroll1->Top()));
     c.Label1->SetLeft(c.Command5->Left());
     c.Label1->SetTop(c.VScroll1->Height() + c.VScroll1->Top());
+}
+
+moment::Moment aktinon_sxedio::NowAsMoment()
+{
+    Controls& c = controls();
+    moment::Moment m;
+    m.window = moment::Opens::Linear;
+    // "increase  upwards" is how the window opens; only the other law needs its word.
+    if (c.Option2->Value())
+        m.speedIncreasesUpwards = false;
+    m.stopped = !c.Timer1->Enabled();
+    m.frontsOnly = stillFrontsAlone_;
+    if (c.XRONOS->Value() != 0)
+        m.timeBar = c.XRONOS->Value();
+    if (picture_.singleRay)
+        m.angleBar = c.VScroll1->Value();
+    return m;
+}
+
+std::string aktinon_sxedio::PictureFileName()
+{
+    const std::optional<double> angle =
+        picture_.singleRay ? std::optional<double>(picture_.singleRay->angle) : std::nullopt;
+    // While the animation runs, its newest front is that of the latest tick: the description
+    // follows the time only now and then.
+    std::optional<double> newest = picture_.newestFront;
+    if (newest && controls().Timer1->Enabled())
+        newest = TIMER_NOW;
+    return picture_name::Linear(controls().Option1->Value(), angle, newest);
 }
 
 void aktinon_sxedio::LayOut()

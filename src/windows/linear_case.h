@@ -7,6 +7,7 @@
 #include "surface/form.h"
 #include "surface/timer.h"
 #include "windows/spoken.h"
+#include "windows/moment_link.h"
 #include "windows/time_memories.h"
 
 #include <memory>
@@ -57,6 +58,11 @@ public:
 
     void LayOut() override;
 
+    // The words that open what the window shows now again (Copy link to this moment).
+    moment::Moment NowAsMoment();
+    // The name its picture is saved under: the case, the law and the newest front or single ray.
+    std::string PictureFileName();
+
 protected:
     void MakeControls(surface::WindowPeer& window, Controls& c) override;
     void Form_Load() override;
@@ -81,6 +87,7 @@ private:
     // What eikona holds, for its description, and the pace at which the animation speaks.
     spoken::LinearPicture picture_;
     surface::AnimationNarrator narrator_;
+    bool stillFrontsAlone_ = false;  // "SHOW ONLY WAVE FRONTS" drew on a cleared picture
 };
 
 }  // namespace linear

@@ -8,6 +8,7 @@
 #include "model/square_root/square_root_ray_field.h"
 #include "windows/formula_images.h"
 #include "windows/navigation.h"
+#include "windows/picture_name.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -168,6 +169,29 @@ void SQUARE_RIZA::XRONOS_Change()
     picture_.newestFront = SCROLL_NOW;
     sorvel_kampyles::ShowSquareRootCase();
     surface::Announce("Wavefronts of " + spoken::TimeUnits(SCROLL_NOW) + " drawn");
+}
+
+moment::Moment SQUARE_RIZA::NowAsMoment()
+{
+    Controls& c = controls();
+    moment::Moment m;
+    m.window = moment::Opens::SquareRoot;
+    m.aBar = c.HScroll1->Value();
+    m.stopped = !c.Timer1->Enabled();
+    m.fronts = picture_.stillFrontsTo.has_value();
+    if (c.XRONOS->Value() != 0)
+        m.timeBar = c.XRONOS->Value();
+    return m;
+}
+
+std::string SQUARE_RIZA::PictureFileName()
+{
+    // While the animation runs, its newest front is that of the latest tick: the description
+    // follows the time only now and then.
+    std::optional<double> newest = picture_.newestFront;
+    if (newest && controls().Timer1->Enabled())
+        newest = TIMER_NOW;
+    return picture_name::SquareRoot(controls().HScroll1->Value(), newest);
 }
 
 // The picture's side: as tall as the window, unless the controls beside it would then pass the

@@ -8,6 +8,7 @@
 #include "surface/form.h"
 #include "surface/timer.h"
 #include "windows/spoken.h"
+#include "windows/moment_link.h"
 #include "windows/time_memories.h"
 
 #include <memory>
@@ -54,6 +55,11 @@ public:
     // The window over the screen, the square picture and the controls around it, as
     // ShowSquareRootCase places them before it shows A.
     void LayOut() override;
+
+    // The words that open what the window shows now again (Copy link to this moment).
+    moment::Moment NowAsMoment();
+    // The name its picture is saved under: the case, A and the newest front.
+    std::string PictureFileName();
 
 protected:
     void MakeControls(surface::WindowPeer& window, Controls& c) override;

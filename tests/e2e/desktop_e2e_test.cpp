@@ -191,4 +191,34 @@ TEST_F(UnderWindowManager, CaseWindowsClosedByTheFrameOpenAgain)
     EXPECT_TRUE(x().ProgramRunning());
 }
 
+// The teacher's toolkit on the real desktop: the program opened at a link's moment says on standard
+// error what it left out; F1 opens KEYS and Escape closes it, the focus back in the case window;
+// F11 takes the frame away and gives the screen to the window, and F11 again frames it.
+class TeacherOnTheDesktop : public ProgramFixture {
+protected:
+    void SetUp() override
+    {
+        StartAt({1280, 800}, "square-root&A=2000&T=4&stopped&zoom=2", "CASE OF SQUARE ROOT");
+    }
+};
+
+TEST_F(TeacherOnTheDesktop, ALinkKeysAndFullScreen)
+{
+    shotWhen([&](const QImage& image) { return squareRootFieldMisses(image, 2000) + squareRootFrontMisses(image, 2000, 4); });
+    EXPECT_NE(errors().find("Left out of the link: \"zoom=2\" (not a word of the square-root case)"), std::string::npos) << errors();
+    ASSERT_TRUE(WaitUntil([&] { return x().ActiveWindow() == "CASE OF SQUARE ROOT"; }));
+
+    x().Keys("F1");
+    ASSERT_TRUE(WaitUntil([&] { return x().ActiveWindow() == "KEYS"; })) << "KEYS should open in front";
+    x().Keys("Escape");
+    EXPECT_TRUE(WaitUntil([&] { return !x().WindowShown("KEYS"); })) << "Escape should close KEYS";
+    EXPECT_TRUE(WaitUntil([&] { return x().ActiveWindow() == "CASE OF SQUARE ROOT"; }));
+
+    x().Keys("F11");
+    EXPECT_TRUE(WaitUntil([&] { return x().ClientArea("CASE OF SQUARE ROOT") == QRect(0, 0, 1280, 800); }))
+        << "full screen, the client area should be the screen";
+    x().Keys("F11");
+    EXPECT_TRUE(WaitUntil([&] { return x().ClientArea("CASE OF SQUARE ROOT").top() > 0; })) << "framed again";
+}
+
 }  // namespace

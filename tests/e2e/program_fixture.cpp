@@ -5,7 +5,11 @@
 
 #include <chrono>
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <sstream>
+
+#include <unistd.h>
 
 namespace e2e {
 namespace {
@@ -79,10 +83,10 @@ TrainClock SquareRootClock(double A)
     return {12.5, ticksAtTop, 10, 95};
 }
 
-void ProgramFixture::Start(QSize logical, double scale, bool windowManager)
+// The program grows its windows to fill a large screen by a scale of its own, on top of the
+// one asked for, and lays them out on the screen that leaves.
+void ProgramFixture::startSession(QSize logical, double scale, bool windowManager)
 {
-    // The program grows its windows to fill a large screen by a scale of its own, on top of the
-    // one asked for, and lays them out on the screen that leaves.
     const surface::PixelSize desktop{logical.width(), logical.height()};
     const double grown = surface::ProgramScale(desktop);
     const surface::PixelSize laidOut = surface::ProgramScreen(desktop, grown);
@@ -90,6 +94,28 @@ void ProgramFixture::Start(QSize logical, double scale, bool windowManager)
     scale_ = scale * grown;
     x_ = std::make_unique<XSession>(static_cast<int>(std::lround(logical.width() * scale)),
                                     static_cast<int>(std::lround(logical.height() * scale)), windowManager);
+}
+
+void ProgramFixture::StartAt(QSize logical, const std::string& link, const std::string& window)
+{
+    startSession(logical, 1, true);
+    errorFile_ = ::testing::TempDir() + "sorvel-e2e-stderr-" + std::to_string(::getpid()) + ".txt";
+    x().StartProgram(SORVEL_BINARY, 1, {link}, errorFile_);
+    ASSERT_TRUE(x().WaitForWindow(window, 2 * kPatience))
+        << (x().ProgramRunning() ? "the program runs but shows no " + window : "the program ended");
+    ASSERT_TRUE(WaitUntil([&] { return x().ClientArea(window).top() > 0; })) << window << " should be framed";
+    client_ = x().ClientArea(window).topLeft();
+}
+
+std::string ProgramFixture::errors() const
+{
+    std::ifstream in(errorFile_);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void ProgramFixture::Start(QSize logical, double scale, bool windowManager)
+{
+    startSession(logical, scale, windowManager);
     x().StartProgram(SORVEL_BINARY, scale);
     ASSERT_TRUE(x().WaitForWindow("INTRODUCTION", 2 * kPatience))
         << (x().ProgramRunning() ? "the program runs but shows no introduction" : "the program ended");

@@ -66,6 +66,11 @@ protected:
     // Starts an X server of the logical size times the scale, a window manager if asked, and the
     // program with QT_SCALE_FACTOR at that scale; returns once the introduction is up.
     void Start(QSize logical, double scale = 1, bool windowManager = false);
+    // The same with a link's words as the program's argument, its standard error kept; returns once
+    // the link's window is up, framed by the window manager.
+    void StartAt(QSize logical, const std::string& link, const std::string& window);
+    // What the program wrote on its standard error so far (StartAt only).
+    std::string errors() const;
 
     // The screen the program lays its windows out on, in its logical pixels, and device pixels to
     // each of them: the scale asked for times the program's own for the screen.
@@ -145,7 +150,10 @@ protected:
     static constexpr double kStillTicks = 30;
 
 private:
+    void startSession(QSize logical, double scale, bool windowManager);
+
     std::unique_ptr<XSession> x_;
+    std::string errorFile_;
     QSize logical_;
     double scale_ = 1;
     QPoint client_;              // where the windows' client areas start, below the window manager's frame

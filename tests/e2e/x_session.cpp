@@ -178,17 +178,25 @@ QRect XSession::OuterFrame(const std::string& title)
     return client.adjusted(-left, -top, right, bottom);
 }
 
-void XSession::StartProgram(const std::string& binary, double scale)
+void XSession::StartProgram(const std::string& binary, double scale, const std::vector<std::string>& arguments,
+                            const std::string& errorFile)
 {
+    std::vector<char*> argv{const_cast<char*>(binary.c_str())};
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
     program_ = fork();
     if (program_ == 0) {
+        if (!errorFile.empty())
+            if (FILE* err = std::freopen(errorFile.c_str(), "w", stderr); !err)
+                _exit(126);
         setenv("DISPLAY", display_.c_str(), 1);
         setenv("QT_QPA_PLATFORM", "xcb", 1);
         if (scale != 1)
             setenv("QT_SCALE_FACTOR", std::to_string(scale).c_str(), 1);
         else
             unsetenv("QT_SCALE_FACTOR");
-        execl(binary.c_str(), binary.c_str(), nullptr);
+        execv(binary.c_str(), argv.data());
         _exit(127);
     }
 }

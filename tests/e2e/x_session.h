@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 namespace e2e {
 
@@ -28,8 +29,10 @@ public:
 
     const std::string& display() const { return display_; }
 
-    // Starts the program on this display, at this QT_SCALE_FACTOR.
-    void StartProgram(const std::string& binary, double scale = 1);
+    // Starts the program on this display, at this QT_SCALE_FACTOR, with these arguments and, if
+    // named, its standard error into that file.
+    void StartProgram(const std::string& binary, double scale = 1, const std::vector<std::string>& arguments = {},
+                      const std::string& errorFile = "");
     // Starts another X client, such as xlogo.
     void StartClient(const std::string& command);
     // Waits up to the given seconds for the program to end; its exit code, or -1 if it did not.

@@ -31,11 +31,13 @@ export const LIMITS = {
 // Keys by the names the tests use, as W3C WebDriver codes.
 const WEBDRIVER_KEYS = { Tab: "\uE004", Shift: "\uE008", Enter: "\uE007", Space: " ", PageUp: "\uE00E",
   PageDown: "\uE00F", End: "\uE010", Home: "\uE011", ArrowLeft: "\uE012", ArrowUp: "\uE013", ArrowRight: "\uE014",
-  ArrowDown: "\uE015", Control: "\uE009", Backspace: "\uE003" };
+  ArrowDown: "\uE015", Control: "\uE009", Backspace: "\uE003", Escape: "\uE00C", F1: "\uE031", F10: "\uE03A",
+  F11: "\uE03B" };
 
 // A W3C key sequence for "Shift+Tab", "PageDown" or a single character.
 function keyActions(name) {
   const keys = name.length === 1 ? [name] : name.split("+").map((k) => {
+    if (k.length === 1) return k;
     if (!(k in WEBDRIVER_KEYS)) throw new Error(`no WebDriver code for the key ${k}`);
     return WEBDRIVER_KEYS[k];
   });

@@ -1,6 +1,6 @@
 // After the same user actions the browser shows the same pixels as the desktop's raster, lines
 // and dots alike, at device scale factors 1, 1.5 and 2; only where text was printed may the
-// fonts differ.
+// fonts differ. A link's moment on the page is the desktop's moment reached by hand.
 import { test } from "node:test";
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
@@ -8,7 +8,7 @@ import { mkdtempSync, readFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import path from "node:path";
 import { fileURLToPath } from "node:url";
-import { withProgram, control, picture, waitFor, scaleNeeds } from "./support.mjs";
+import { withProgram, control, picture, waitFor, scaleNeeds, PAGE_URL } from "./support.mjs";
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const SCENARIOS = path.join(here, "identity_scenarios.txt");
@@ -22,6 +22,7 @@ function scenarios() {
     const line = raw.trim();
     if (!line || line.startsWith("#")) continue;
     if (line.startsWith("scenario ")) all[line.slice(9)] = current = { steps: [] };
+    else if (line.startsWith("link ")) current.link = line.slice(5);
     else if (line.startsWith("picture ")) current.picture = line.slice(8).split("|").map((s) => s.trim());
     else current.steps.push(line.split("|").map((s) => s.trim()));
   }
@@ -69,8 +70,9 @@ for (const scale of [1, 1.5, 2])
     test(`${name} at scale ${scale}: the desktop raster's pixels`, scaleNeeds(scale), async () => {
       const expected = reference(name, 1024, 768, scale);
       const mask = textMask(expected, scale);
-      await withProgram({ width: 1024, height: 768, scale }, async (page) => {
-        for (const [caption, controlName, action] of scenario.steps) {
+      const url = scenario.link ? `${PAGE_URL}#${scenario.link}` : PAGE_URL;
+      await withProgram({ width: 1024, height: 768, scale, url }, async (page) => {
+        for (const [caption, controlName, action] of scenario.link ? [] : scenario.steps) {
           const role = await waitFor(`${controlName} in ${caption}`, () => page.evaluate((caption, name) => {
             const element = Array.from(windowOf(caption)?.querySelectorAll("button, input, textarea, [role]") ?? [])
               .find((e) => nameOf(e) === name && shown(e));

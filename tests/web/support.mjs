@@ -178,10 +178,12 @@ class Program {
     const requests = this.page.seen.requests;
     return requests && requests.filter((url) => !url.startsWith("data:"));
   }
+  // A link with a moment opens another window than the introduction.
   async goto(url) {
     await this.page.goto(url);
     await this.page.evaluate(ERROR_HOOKS);
-    await waitFor("the introduction", async () => (await this.frontCaption()) === "INTRODUCTION");
+    if (new URL(url).hash) await waitFor("the link's window", async () => (await this.frontCaption()) !== "");
+    else await waitFor("the introduction", async () => (await this.frontCaption()) === "INTRODUCTION");
   }
   async reload() {
     await this.page.reload();

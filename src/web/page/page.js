@@ -117,6 +117,77 @@ var SorvelPage = (function () {
     return label;
   }
 
+  // Every key goes to the program first by its name ("F11", "Ctrl+C", "Shift+F10", "?"): it
+  // decides which are its own. ⌘ is Apple's Ctrl for copying.
+  function keyName(event) {
+    var key = event.key.length === 1 ? event.key.toUpperCase() : event.key;
+    if (event.key.length === 1 && !(event.ctrlKey || event.metaKey)) return event.key;
+    return (event.ctrlKey || event.metaKey ? "Ctrl+" : "") + (event.altKey ? "Alt+" : "") +
+      (event.shiftKey && event.key.length > 1 ? "Shift+" : "") + key;
+  }
+  document.addEventListener("keydown", function (event) {
+    if (event.repeat || event.isComposing || !event.key) return;
+    if (callWithText("web_program_key", 0, keyName(event))) {
+      event.preventDefault();
+      event.stopPropagation();
+    }
+  }, true);
+
+  // The picture's menu: a list of buttons over the picture, which closes when one is chosen, on
+  // Escape, or when the pointer or the focus goes elsewhere.
+  var menu = null;
+  function closeMenu(giveBack) {
+    if (!menu) return;
+    var open = menu;
+    menu = null;
+    open.remove();
+    if (giveBack && open.opener && open.opener.focus) open.opener.focus({ preventScroll: true });
+  }
+  document.addEventListener("pointerdown", function (event) {
+    if (menu && !menu.contains(event.target)) closeMenu(false);
+  }, true);
+
+  // Where a wake lock is wanted and held: the browser lets it go when the page is hidden; the
+  // page asks again when it shows, as long as the program still wants it.
+  var awake = { wanted: false, lock: null, asking: false };
+  function askAwake() {
+    if (!awake.wanted || awake.lock || awake.asking || !navigator.wakeLock || document.hidden) return;
+    awake.asking = true;
+    navigator.wakeLock.request("screen").then(function (lock) {
+      awake.asking = false;
+      awake.lock = lock;
+      lock.addEventListener("release", function () { if (awake.lock === lock) awake.lock = null; });
+      if (!awake.wanted) letAwakeGo();
+    }, function () { awake.asking = false; });
+  }
+  function letAwakeGo() {
+    var lock = awake.lock;
+    awake.lock = null;
+    if (lock) lock.release().catch(function () {});
+  }
+  document.addEventListener("visibilitychange", function () {
+    if (document.hidden) letAwakeGo();
+    else askAwake();
+  });
+
+  var fullScreenApi = !!(document.fullscreenEnabled || document.webkitFullscreenEnabled);
+  function fullScreenElement() { return document.fullscreenElement || document.webkitFullscreenElement || null; }
+  function onFullScreenChange() { if (!fullScreenElement()) call("web_full_screen_ended"); }
+  document.addEventListener("fullscreenchange", onFullScreenChange);
+  document.addEventListener("webkitfullscreenchange", onFullScreenChange);
+
+  // Hands a file to the user as a download, from the page's own memory: no request is made.
+  function download(blob, name) {
+    var link = document.createElement("a");
+    link.href = URL.createObjectURL(blob);
+    link.download = name;
+    link.hidden = true;
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(function () { URL.revokeObjectURL(link.href); }, 60000);
+  }
+
   // Tab and Shift+Tab: the program moves the focus within the window in front.
   document.addEventListener("keydown", function (event) {
     // WebKitGTK names Shift+Tab "Unidentified" when it is synthesised; its code is still Tab.
@@ -168,7 +239,19 @@ var SorvelPage = (function () {
       close.textContent = "\u00d7";
       close.setAttribute("aria-label", "Close " + caption);
       close.addEventListener("click", function () { call("web_close", id); });
-      bar.append(title, close);
+      bar.append(title);
+      // Where the page can fill the screen (not on an iPhone), a button beside the close button;
+      // out of the Tab order, which stays the window's own: from the keyboard, F11 does the same.
+      if (fullScreenApi) {
+        var full = document.createElement("button");
+        full.className = "full-screen";
+        full.textContent = "\u25a1";
+        full.tabIndex = -1;
+        full.setAttribute("aria-label", "Full screen");
+        full.addEventListener("click", function () { call("web_full_screen", id); });
+        bar.append(full);
+      }
+      bar.append(close);
       var client = document.createElement("div");
       client.className = "client";
       // The caption bar shows on top but comes after the controls, so that Tab visits the
@@ -227,6 +310,13 @@ var SorvelPage = (function () {
         element.setAttribute("role", "img");
         element.width = 1;
         element.height = 1;
+        // The right button, or a long press of a finger: the picture's menu, where the pointer is.
+        element.addEventListener("contextmenu", function (event) {
+          event.preventDefault();
+          var box = element.getBoundingClientRect();
+          element.menuAt = [event.clientX - box.left, event.clientY - box.top];
+          call("web_picture_menu", id);
+        });
       }
       // Controls made later lie over those made earlier, as on the desktop: where two boxes overlap
       // (an option beside a formula image), a press goes to the one on top, whatever Tab's order.
@@ -389,6 +479,91 @@ var SorvelPage = (function () {
     },
 
     alert: function (text) { window.alert(text); },
+
+    focusedId: focusedId,
+    // The items over the picture, at the pointer that asked for them, else at its middle.
+    showMenu: function (id, items) {
+      closeMenu(false);
+      var canvas = elements.get(id);
+      var layer = canvas.closest("section.window");
+      var box = canvas.getBoundingClientRect(), client = layer.client.getBoundingClientRect();
+      var at = canvas.menuAt || [box.width / 2, box.height / 2];
+      canvas.menuAt = null;
+      menu = document.createElement("div");
+      menu.className = "picture-menu";
+      menu.setAttribute("role", "menu");
+      menu.setAttribute("aria-label", canvas.getAttribute("aria-label") || "");
+      menu.opener = document.activeElement;
+      items.forEach(function (text, index) {
+        var item = document.createElement("button");
+        item.setAttribute("role", "menuitem");
+        item.textContent = text;
+        item.addEventListener("click", function () {
+          closeMenu(true);
+          call("web_menu_choose", index);
+        });
+        menu.append(item);
+      });
+      menu.addEventListener("keydown", function (event) {
+        var buttons = Array.from(menu.children), at = buttons.indexOf(document.activeElement);
+        if (event.key === "Escape" || event.key === "Tab") closeMenu(true);
+        else if (event.key === "ArrowDown") buttons[(at + 1) % buttons.length].focus();
+        else if (event.key === "ArrowUp") buttons[(at + buttons.length - 1) % buttons.length].focus();
+        else return;
+        event.preventDefault();
+        event.stopPropagation();
+      });
+      menu.style.left = box.left - client.left + at[0] + "px";
+      menu.style.top = box.top - client.top + at[1] + "px";
+      layer.client.append(menu);
+      menu.firstChild.focus({ preventScroll: true });
+    },
+    // The browser's asynchronous clipboard where it takes an image, else a download.
+    copyPng: function (bytes, name) {
+      var blob = new Blob([bytes], { type: "image/png" });
+      if (navigator.clipboard && navigator.clipboard.write && window.ClipboardItem) {
+        navigator.clipboard.write([new ClipboardItem({ "image/png": blob })]).catch(function () { download(blob, name); });
+      } else {
+        download(blob, name);
+      }
+    },
+    savePng: function (bytes, name) { download(new Blob([bytes], { type: "image/png" }), name); },
+    // The page's own address with the moment's words as its fragment.
+    copyLink: function (words) {
+      var link = window.location.href.replace(/#.*$/, "") + (words ? "#" + words : "");
+      function byHand() {
+        var field = document.createElement("textarea");
+        field.value = link;
+        document.body.append(field);
+        field.select();
+        try { document.execCommand("copy"); } catch (error) { /* nothing more to try */ }
+        field.remove();
+      }
+      if (navigator.clipboard && navigator.clipboard.writeText) navigator.clipboard.writeText(link).catch(byHand);
+      else byHand();
+    },
+    keepAwake: function (on) {
+      awake.wanted = on;
+      if (on) askAwake();
+      else letAwakeGo();
+    },
+    isFullScreen: function () { return fullScreenElement() !== null; },
+    fullScreen: function (on) {
+      var root = document.documentElement;
+      if (on && !fullScreenElement()) {
+        var ask = root.requestFullscreen || root.webkitRequestFullscreen;
+        if (!ask) { call("web_full_screen_ended"); return; }
+        var asked = ask.call(root);
+        // Refused (no user's gesture, a policy): the window is framed as before.
+        if (asked && asked.catch) asked.catch(function () { call("web_full_screen_ended"); });
+      } else if (!on && fullScreenElement()) {
+        var leave = document.exitFullscreen || document.webkitExitFullscreen;
+        var left = leave.call(document);
+        if (left && left.catch) left.catch(function () {});
+      }
+    },
+    // The words of a prepared moment, which the program reads.
+    linkFragment: function () { return window.location.hash.replace(/^#/, ""); },
 
     // END: every window goes, and the page says how to start again.
     end: function () {

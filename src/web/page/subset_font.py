@@ -13,8 +13,9 @@ from fontTools.ttLib import TTFont
 
 FAMILY = "Sorvel Sans"
 # Every text of the program is plain ASCII; Latin-1 covers what a pupil may type into a text box
-# in the languages of Western Europe, and the close button's multiplication sign.
-CHARACTERS = list(range(0x20, 0x7F)) + list(range(0xA0, 0x100))
+# in the languages of Western Europe, and the close button's multiplication sign; the ellipsis of
+# "Save picture…", and the square of the full-screen button.
+CHARACTERS = list(range(0x20, 0x7F)) + list(range(0xA0, 0x100)) + [0x2026, 0x25A1]
 # The name records kept: copyright, names, version, licence and its address.
 KEPT_NAMES = [0, 1, 2, 3, 4, 5, 6, 13, 14]
 
