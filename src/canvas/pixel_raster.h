@@ -4,6 +4,7 @@
 #include "canvas/pixel_image.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -67,6 +68,36 @@ inline void FilledRuns::Add(const PixelSpan& span)
     row.last = static_cast<int>(spans_.size());
 }
 
+// The rows of short strokes by their shape, made once and then moved to where a stroke lies. A
+// stroke's pen ends sit on the pen's grid, and where a stroke is short and thin every pixel centre
+// lies either exactly on its edge, which the arithmetic then computes exactly, or far enough from
+// it that no rounding of the place can move the centre across: the pixels of a shape are those of
+// the same stroke drawn anywhere within a million pixels of the picture, moved. The drawing
+// procedures' strokes are mostly a few pixels long, drawn thousands of times a tick.
+class StrokeShapes {
+public:
+    static constexpr int kLongest = 12;  // |dx| and |dy| of a kept shape, in device pixels
+    static constexpr int kWidest = 7;    // the widest pen of a kept shape
+    // Rows from the pen's end: a stroke of kLongest rows and a pen of kWidest, with one row either side.
+    static constexpr int kRows = kLongest + kWidest + 2;
+
+    struct Span {
+        std::int8_t row, first, end;  // from the first end's pixel, [first, end) of that row
+    };
+    struct Shape {
+        bool made = false;
+        std::int8_t count = 0;
+        std::array<Span, kRows> spans;
+    };
+
+    // The shape of a stroke of this width by (dx, dy) whole device pixels, made now if it is not
+    // yet; null where the stroke is too long or too wide to keep.
+    const Shape* Find(int width, int dx, int dy);
+
+private:
+    std::array<std::vector<Shape>, kWidest + 1> shapes_;  // by width, each made at its first use
+};
+
 // A view of a 32-bit pixel buffer.
 struct PixelBand {
     std::uint32_t* bits = nullptr;
@@ -74,6 +105,7 @@ struct PixelBand {
     int width = 0;
     int height = 0;
     FilledRuns* filled = nullptr;  // where given, each run filled is added to it
+    StrokeShapes* shapes = nullptr;  // where given, short strokes take their rows from it
 };
 
 // Floor and ceiling of a device coordinate within ±1e9 (the canvas clips far segments first), by

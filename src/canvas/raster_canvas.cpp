@@ -212,6 +212,7 @@ void RasterCanvas::fill(double x1, double y1, double x2, double y2, std::uint32_
     band.width = w;
     band.height = h;
     band.filled = recording_ ? &recording_->runs() : nullptr;
+    band.shapes = &shapes_;
     changed(FillCapsule(band, SnapToPen(x1, width), SnapToPen(y1, width), SnapToPen(x2, width), SnapToPen(y2, width),
                         width, pixel));
 }

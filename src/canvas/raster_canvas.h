@@ -3,6 +3,7 @@
 
 #include "canvas/canvas.h"
 #include "canvas/pixel_image.h"
+#include "canvas/pixel_raster.h"
 #include "canvas/stamp.h"
 #include "canvas/text_painter.h"
 
@@ -105,6 +106,7 @@ private:
     };
     WidthReach pen_;
     std::array<WidthReach, 33> pens_{};  // by DrawWidth
+    StrokeShapes shapes_;
 };
 
 }  // namespace surface
