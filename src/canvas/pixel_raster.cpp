@@ -56,10 +56,34 @@ void CapsuleRows(const PixelBand& band, double y1, double y2, int width, int& fi
     end = static_cast<int>(std::min<double>(band.height, lastRow + 1));
 }
 
+void FilledRuns::addBeside(const PixelSpan& span)
+{
+    Row& row = rows_[static_cast<std::size_t>(span.row)];
+    const auto clearOf = [&](int run) {
+        const PixelSpan& other = spans_[static_cast<std::size_t>(run - 1)];
+        return span.end <= other.first || other.end <= span.first;
+    };
+    if (row.last != 0 && clearOf(row.last) && joins(row.beforeLast, span))
+        return;
+    spans_.push_back(span);
+    row.beforeLast = row.last;
+    row.last = static_cast<int>(spans_.size());
+}
+
 void FilledRuns::Clear(int rows)
 {
     spans_.clear();
     rows_.assign(static_cast<std::size_t>(rows), {});
+    shown_ = 0;
+}
+
+void FilledRuns::Shown()
+{
+    if (shown_ == spans_.size())
+        return;
+    shown_ = spans_.size();
+    // At the end of a drawing, and where it clears or prints while it is recorded.
+    std::fill(rows_.begin(), rows_.end(), Row{});
 }
 
 namespace {
@@ -105,8 +129,10 @@ inline void fillRow(const PixelBand& band, int row, double first, double end, st
     const int to = static_cast<int>(std::min<double>(band.width, end));
     if (from >= to)
         return;
-    std::uint32_t* line = band.bits + static_cast<std::ptrdiff_t>(row) * band.stride;
-    std::fill(line + from, line + to, pixel);
+    if (band.bits) {
+        std::uint32_t* line = band.bits + static_cast<std::ptrdiff_t>(row) * band.stride;
+        std::fill(line + from, line + to, pixel);
+    }
     if (band.filled)
         band.filled->Add({row, from, to, pixel});
 }

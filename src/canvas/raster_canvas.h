@@ -71,6 +71,8 @@ private:
     void changed(const PixelArea& area);
     void changedAll() { changed({0, 0, image_.width(), image_.height()}); }
     void fill(double x1, double y1, double x2, double y2, std::uint32_t pixel);
+    // Fills the runs the drawing being recorded has kept since this was last called.
+    void showRecorded();
     std::uint32_t pixelOf(const std::optional<Rgb>& colour) const;
     void updatePen();
     void forgetPens();

@@ -110,8 +110,8 @@ TEST(RasterCanvas, StrokesCoverExactlyThePixelCentresWithinHalfTheirWidth)
         };
         const long long x1 = end(kWidth), y1 = end(kHeight);
         const bool shortStroke = stroke % 3 != 0;
-        const long long x2 = shortStroke ? x1 + 2 * (static_cast<long long>(random() % 31) - 15) : end(kWidth);
-        const long long y2 = shortStroke ? y1 + 2 * (static_cast<long long>(random() % 31) - 15) : end(kHeight);
+        const long long x2 = shortStroke ? x1 + 2 * (static_cast<long long>(random() % 53) - 26) : end(kWidth);
+        const long long y2 = shortStroke ? y1 + 2 * (static_cast<long long>(random() % 53) - 26) : end(kHeight);
         std::fill(pixels.begin(), pixels.end(), 0u);
         surface::PixelBand band{pixels.data(), kWidth, kWidth, kHeight, nullptr, &shapes};
         surface::FillCapsule(band, x1 / 2.0, y1 / 2.0, x2 / 2.0, y2 / 2.0, width, 1u);
