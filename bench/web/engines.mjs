@@ -4,8 +4,8 @@
 // Firefox and WebKit give the page's clock in whole milliseconds, so there the mean of many frames
 // is the figure to read; the median and p99 are whole milliseconds. The
 // engines take turns within each run, so that they share the machine's state. Each figure is the
-// median of RUNS runs, with their range.
-// Usage: node engines.mjs page.html   (SORVEL_BENCH_RUNS, default 3; SORVEL_BENCH_ENGINES, default
+// median of RUNS runs, with their range. Pages given together take turns too.
+// Usage: node engines.mjs [label=]page.html ...   (SORVEL_BENCH_RUNS, default 3; SORVEL_BENCH_ENGINES, default
 // "chromium firefox webkit")
 import path from "node:path";
 import { pathToFileURL } from "node:url";
@@ -21,9 +21,11 @@ const LATE_MS = 20;
 const VIEWPORT = { width: 1366, height: 768 };
 const CASES = [["linear", "V LINEAR WITH Y", "SORVEL"], ["square root", "V AS SQUARE ROOT", "CASE OF SQUARE ROOT"]];
 
-const [file] = process.argv.slice(2);
-if (!file) throw new Error("usage: node engines.mjs page.html");
-const url = pathToFileURL(path.resolve(file)).href;
+const pages = process.argv.slice(2).map((arg) => {
+  const [label, file] = arg.includes("=") ? arg.split("=") : [path.basename(arg), arg];
+  return { label, url: pathToFileURL(path.resolve(file)).href };
+});
+if (pages.length === 0) throw new Error("usage: node engines.mjs [label=]page.html ...");
 
 const sorted = (values) => [...values].sort((a, b) => a - b);
 const quantile = (values, q) => sorted(values)[Math.min(values.length - 1, Math.floor(values.length * q))];
@@ -57,7 +59,7 @@ const measureFrames = ({ settle, measure }) => new Promise((resolve) => {
   }, settle);
 });
 
-async function caseRun(browser, option, caption) {
+async function caseRun(browser, url, option, caption) {
   const program = await openProgram(browser, { ...VIEWPORT, url });
   try {
     await control(program, "INTRODUCTION", "radio", option).click();
@@ -83,22 +85,23 @@ try {
   for (const engine of ENGINES) browsers.set(engine, await LAUNCHERS[engine]({ scale: 1, touch: false }));
   for (let run = 0; run < RUNS; ++run)
     for (const [name, option, caption] of CASES)
-      for (const engine of ENGINES) {
-        const key = `${engine.padEnd(10)} ${name}`;
-        if (!results.has(key)) results.set(key, []);
-        results.get(key).push(await caseRun(browsers.get(engine), option, caption));
-      }
+      for (const engine of ENGINES)
+        for (const page of pages) {
+          const key = `${page.label}\t${engine}\t${name}`;
+          if (!results.has(key)) results.set(key, []);
+          results.get(key).push(await caseRun(browsers.get(engine), page.url, option, caption));
+        }
 } finally {
   for (const browser of browsers.values()) await browser.close();
 }
 
 console.log(`\nevery engine at ${VIEWPORT.width} × ${VIEWPORT.height}, full speed; median of ${RUNS} runs of ` +
   `${MEASURE_MS / 1000} s (range)`);
-console.log(`${"engine".padEnd(10)} ${"case".padEnd(12)} ${"frames/s".padEnd(20)} ${"late > 20 ms".padEnd(20)} ` +
+console.log(`${"page".padEnd(10)} ${"engine".padEnd(10)} ${"case".padEnd(12)} ${"frames/s".padEnd(20)} ${"late > 20 ms".padEnd(20)} ` +
   `${"tick median (ms)".padEnd(22)} ${"tick mean (ms)".padEnd(22)} tick p99 (ms)`);
 for (const [key, runs] of results) {
-  const [engine, ...name] = key.split(/\s+/);
-  console.log(`${engine.padEnd(10)} ${name.join(" ").padEnd(12)} ${format(runs.map((r) => r.fps), 1).padEnd(20)} ` +
+  const [label, engine, name] = key.split("\t");
+  console.log(`${label.padEnd(10)} ${engine.padEnd(10)} ${name.padEnd(12)} ${format(runs.map((r) => r.fps), 1).padEnd(20)} ` +
     `${format(runs.map((r) => r.late), 1, " %").padEnd(20)} ${format(runs.map((r) => r.tickMedian), 2).padEnd(22)} ` +
     `${format(runs.map((r) => r.tickMean), 2).padEnd(22)} ${format(runs.map((r) => r.tickP99), 2)}`);
 }
