@@ -56,26 +56,50 @@ void CapsuleRows(const PixelBand& band, double y1, double y2, int width, int& fi
     end = static_cast<int>(std::min<double>(band.height, lastRow + 1));
 }
 
+void FilledRuns::addBeside(const PixelSpan& span)
+{
+    Row& row = rows_[static_cast<std::size_t>(span.row)];
+    const auto clearOf = [&](int run) {
+        const PixelSpan& other = spans_[static_cast<std::size_t>(run - 1)];
+        return span.end <= other.first || other.end <= span.first;
+    };
+    if (row.last != 0 && clearOf(row.last) && joins(row.beforeLast, span))
+        return;
+    spans_.push_back(span);
+    row.beforeLast = row.last;
+    row.last = static_cast<int>(spans_.size());
+}
+
 void FilledRuns::Clear(int rows)
 {
     spans_.clear();
     rows_.assign(static_cast<std::size_t>(rows), {});
+    shown_ = 0;
 }
 
-PixelArea FillCapsule(const PixelBand& band, double x1, double y1, double x2, double y2, int width, std::uint32_t pixel)
+void FilledRuns::Shown()
+{
+    if (shown_ == spans_.size())
+        return;
+    shown_ = spans_.size();
+    // At the end of a drawing, and where it clears or prints while it is recorded.
+    std::fill(rows_.begin(), rows_.end(), Row{});
+}
+
+namespace {
+
+// Every row of the capsule that holds a pixel centre within r of the segment, in order, as
+// row(row, first, end) with the columns [first, end) it covers, not yet clipped to any picture.
+template <class Row>
+void capsuleSpans(double x1, double y1, double x2, double y2, int width, int firstRow, int endRow, Row row)
 {
     const double r = width / 2.0;
-    int first = 0, end = 0;
-    CapsuleRows(band, y1, y2, width, first, end);
-    // Columns whose centre can lie within r of the segment, as the rows are found.
-    const int left = static_cast<int>(std::max(0.0, CeilOf(std::min(x1, x2) - r - 0.5)));
-    const int right = static_cast<int>(std::min<double>(band.width, FloorOf(std::max(x1, x2) + r - 0.5) + 1));
     const double dx = x2 - x1;
     const double dy = y2 - y1;
     const double lengthSquared = dx * dx + dy * dy;
     const double rLength = r * std::sqrt(lengthSquared);
-    for (int row = first; row < end; ++row) {
-        const double yc = row + 0.5;
+    for (int j = firstRow; j < endRow; ++j) {
+        const double yc = j + 0.5;
         Interval span = join(discRow(x1, y1, r, yc), discRow(x2, y2, r, yc));
         if (lengthSquared > 0) {
             // The band between the two end caps: projection within the segment, distance within r.
@@ -86,20 +110,94 @@ PixelArea FillCapsule(const PixelBand& band, double x1, double y1, double x2, do
             if (!body.empty())
                 span = join(span, {body.lo + x1, body.hi + x1});
         }
-        if (span.empty())
-            continue;
-        const double firstColumn = std::max(0.0, CeilOf(span.lo - 0.5));
-        const double lastColumn = std::min(band.width - 1.0, FloorOf(span.hi - 0.5));
-        if (firstColumn > lastColumn)
-            continue;
-        const int from = static_cast<int>(firstColumn);
-        const int to = static_cast<int>(lastColumn) + 1;
+        if (!span.empty())
+            row(j, CeilOf(span.lo - 0.5), FloorOf(span.hi - 0.5) + 1);
+    }
+}
+
+// Where the pen of this width puts a stroke's end on a pixel: its centre for odd widths, its
+// corner for even ones (see SnapToPen).
+double penOrigin(int width)
+{
+    return width % 2 == 1 ? 0.5 : 0.0;
+}
+
+// Fills one row's columns [first, end), clipped to the band.
+inline void fillRow(const PixelBand& band, int row, double first, double end, std::uint32_t pixel)
+{
+    const int from = static_cast<int>(std::max(0.0, first));
+    const int to = static_cast<int>(std::min<double>(band.width, end));
+    if (from >= to)
+        return;
+    if (band.bits) {
         std::uint32_t* line = band.bits + static_cast<std::ptrdiff_t>(row) * band.stride;
         std::fill(line + from, line + to, pixel);
-        if (band.filled)
-            band.filled->Add({row, from, to, pixel});
     }
-    return {left, first, right, end};
+    if (band.filled)
+        band.filled->Add({row, from, to, pixel});
+}
+
+}  // namespace
+
+const StrokeShapes::Shape* StrokeShapes::Find(int width, int dx, int dy)
+{
+    if (width < 1 || width > kWidest || dx < -kLongest || dx > kLongest || dy < -kLongest || dy > kLongest)
+        return nullptr;
+    std::vector<Shape>& shapes = shapes_[static_cast<std::size_t>(width)];
+    constexpr int kSide = 2 * kLongest + 1;
+    if (shapes.empty())
+        shapes.resize(kSide * kSide);
+    Shape& shape = shapes[static_cast<std::size_t>((dy + kLongest) * kSide + dx + kLongest)];
+    if (!shape.made) {
+        // Drawn once from the pen's end at the pixel (0, 0), by the same arithmetic as any stroke.
+        const double o = penOrigin(width);
+        const double r = width / 2.0;
+        const int firstRow = static_cast<int>(CeilOf(std::min(o, o + dy) - r - 0.5));
+        const int endRow = static_cast<int>(FloorOf(std::max(o, o + dy) + r - 0.5)) + 1;
+        capsuleSpans(o, o, o + dx, o + dy, width, firstRow, endRow, [&](int row, double first, double end) {
+            if (first < end)
+                shape.spans[static_cast<std::size_t>(shape.count++)] = {
+                    static_cast<std::int8_t>(row), static_cast<std::int8_t>(first), static_cast<std::int8_t>(end)};
+        });
+        shape.made = true;
+    }
+    return &shape;
+}
+
+PixelArea FillCapsule(const PixelBand& band, double x1, double y1, double x2, double y2, int width, std::uint32_t pixel)
+{
+    const double r = width / 2.0;
+    int first = 0, end = 0;
+    CapsuleRows(band, y1, y2, width, first, end);
+    // Columns whose centre can lie within r of the segment, as the rows are found.
+    const int left = static_cast<int>(std::max(0.0, CeilOf(std::min(x1, x2) - r - 0.5)));
+    const int right = static_cast<int>(std::min<double>(band.width, FloorOf(std::max(x1, x2) + r - 0.5) + 1));
+    const PixelArea area{left, first, right, end};
+    if (first >= end)
+        return area;
+    // A short stroke whose ends sit on the pen's grid, near enough the picture: its kept shape.
+    const double o = penOrigin(width);
+    const double column = x1 - o, row = y1 - o;
+    const double dx = x2 - x1, dy = y2 - y1;
+    constexpr double kNear = 1e6;  // device pixels from the picture's corner
+    if (band.shapes && std::fabs(column) <= kNear && std::fabs(row) <= kNear && FloorOf(column) == column &&
+        FloorOf(row) == row && FloorOf(dx) == dx && FloorOf(dy) == dy) {
+        if (const StrokeShapes::Shape* shape =
+                band.shapes->Find(width, static_cast<int>(dx), static_cast<int>(dy))) {
+            const int atColumn = static_cast<int>(column);
+            const int atRow = static_cast<int>(row);
+            for (int i = 0; i < shape->count; ++i) {
+                const StrokeShapes::Span& span = shape->spans[static_cast<std::size_t>(i)];
+                const int j = atRow + span.row;
+                if (j >= first && j < end)
+                    fillRow(band, j, atColumn + span.first, atColumn + span.end, pixel);
+            }
+            return area;
+        }
+    }
+    capsuleSpans(x1, y1, x2, y2, width, first, end,
+                 [&](int j, double from, double to) { fillRow(band, j, from, to, pixel); });
+    return area;
 }
 
 }  // namespace surface

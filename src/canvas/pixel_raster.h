@@ -4,7 +4,9 @@
 #include "canvas/pixel_image.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace surface {
@@ -25,6 +27,11 @@ public:
     void Clear(int rows);
     void Add(const PixelSpan& span);
     std::vector<PixelSpan>& spans() { return spans_; }
+    // The runs added since Shown was last called, for a picture that takes them only now.
+    std::span<const PixelSpan> Unshown() const { return std::span(spans_).subspan(shown_); }
+    // The runs so far are on the picture: a later one is never joined to them, since the pixels
+    // it would add would then not be filled.
+    void Shown();
     const std::vector<PixelSpan>& spans() const { return spans_; }
 
 private:
@@ -33,9 +40,12 @@ private:
         int last = 0, beforeLast = 0;
     };
     bool joins(int run, const PixelSpan& span);
+    // Adds a run that does not continue the last one on its row.
+    void addBeside(const PixelSpan& span);
 
     std::vector<PixelSpan> spans_;
     std::vector<Row> rows_;
+    std::size_t shown_ = 0;
 };
 
 // Inline: the rasteriser adds a run for every row of every capsule while a stamp is recorded.
@@ -53,19 +63,40 @@ inline bool FilledRuns::joins(int run, const PixelSpan& span)
 
 inline void FilledRuns::Add(const PixelSpan& span)
 {
-    Row& row = rows_[static_cast<std::size_t>(span.row)];
-    if (joins(row.last, span))
-        return;
-    const auto clearOf = [&](int run) {
-        const PixelSpan& other = spans_[static_cast<std::size_t>(run - 1)];
-        return span.end <= other.first || other.end <= span.first;
-    };
-    if (row.last != 0 && clearOf(row.last) && joins(row.beforeLast, span))
-        return;
-    spans_.push_back(span);
-    row.beforeLast = row.last;
-    row.last = static_cast<int>(spans_.size());
+    // Most runs continue the last one on their row: that test stays inline, the rest is a call.
+    if (!joins(rows_[static_cast<std::size_t>(span.row)].last, span))
+        addBeside(span);
 }
+
+// The rows of short strokes by their shape, made once and then moved to where a stroke lies. A
+// stroke's pen ends sit on the pen's grid, and where a stroke is short and thin every pixel centre
+// lies either exactly on its edge, which the arithmetic then computes exactly, or far enough from
+// it that no rounding of the place can move the centre across: the pixels of a shape are those of
+// the same stroke drawn anywhere within a million pixels of the picture, moved. The drawing
+// procedures' strokes are mostly a few pixels long, drawn thousands of times a tick.
+class StrokeShapes {
+public:
+    static constexpr int kLongest = 24;  // |dx| and |dy| of a kept shape, in device pixels
+    static constexpr int kWidest = 7;    // the widest pen of a kept shape
+    // Rows from the pen's end: a stroke of kLongest rows and a pen of kWidest, with one row either side.
+    static constexpr int kRows = kLongest + kWidest + 2;
+
+    struct Span {
+        std::int8_t row, first, end;  // from the first end's pixel, [first, end) of that row
+    };
+    struct Shape {
+        bool made = false;
+        std::int8_t count = 0;
+        std::array<Span, kRows> spans;
+    };
+
+    // The shape of a stroke of this width by (dx, dy) whole device pixels, made now if it is not
+    // yet; null where the stroke is too long or too wide to keep.
+    const Shape* Find(int width, int dx, int dy);
+
+private:
+    std::array<std::vector<Shape>, kWidest + 1> shapes_;  // by width, each made at its first use
+};
 
 // A view of a 32-bit pixel buffer.
 struct PixelBand {
@@ -74,6 +105,8 @@ struct PixelBand {
     int width = 0;
     int height = 0;
     FilledRuns* filled = nullptr;  // where given, each run filled is added to it
+    // Without bits, the runs are only added to `filled`, for a picture that takes them later.
+    StrokeShapes* shapes = nullptr;  // where given, short strokes take their rows from it
 };
 
 // Floor and ceiling of a device coordinate within ±1e9 (the canvas clips far segments first), by

@@ -90,8 +90,10 @@ DevicePoint RasterCanvas::ToDevice(double x, double y) const
 
 void RasterCanvas::Cls()
 {
-    if (recording_)
+    if (recording_) {
+        showRecorded();
         recording_->Spoil();
+    }
     image_.fill(backColor_);
     currentX_ = 0;
     currentY_ = 0;
@@ -207,11 +209,14 @@ void RasterCanvas::fill(double x1, double y1, double x2, double y2, std::uint32_
         !ClipSegment(x1, y1, x2, y2, -limit, -limit, limit, limit))
         return;
     PixelBand band;
-    band.bits = image_.bits();
+    // While a drawing is recorded its runs are only kept, and filled once it ends: joined, they
+    // fill each pixel fewer times than the strokes' rows one by one.
+    band.bits = recording_ ? nullptr : image_.bits();
     band.stride = w;
     band.width = w;
     band.height = h;
     band.filled = recording_ ? &recording_->runs() : nullptr;
+    band.shapes = &shapes_;
     changed(FillCapsule(band, SnapToPen(x1, width), SnapToPen(y1, width), SnapToPen(x2, width), SnapToPen(y2, width),
                         width, pixel));
 }
@@ -226,8 +231,10 @@ void RasterCanvas::Print(const std::string& text)
     // Text far outside the picture is not drawn at all; the glyph arithmetic stays in integers.
     if (std::fabs(at.x) > 1e6 || std::fabs(at.y) > 1e6 || !textPainter_)
         return;
-    if (recording_)
+    if (recording_) {
+        showRecorded();
         recording_->Spoil();
+    }
     textPainter_->DrawText(image_, dpr_, static_cast<int>(std::floor(at.x / dpr_)),
                            static_cast<int>(std::floor(at.y / dpr_)), text, foreColor_);
     changedAll();  // a painter does not say how far its glyphs reach
@@ -267,6 +274,7 @@ void RasterCanvas::DrawStamped(Stamp& stamp, std::span<const double> inputs, Rgb
         recording_ = &stamp;
         recorded_ = {};
         drawing(*this, colour);
+        showRecorded();
         recording_ = nullptr;
         stamp.Finish(settings(), rejected_ - refused, recorded_);
         return;
@@ -275,6 +283,16 @@ void RasterCanvas::DrawStamped(Stamp& stamp, std::span<const double> inputs, Rgb
     rejected_ += stamp.refused();
     restore(stamp.after());
     changed(put);
+}
+
+void RasterCanvas::showRecorded()
+{
+    FilledRuns& runs = recording_->runs();
+    std::uint32_t* const bits = image_.bits();
+    const std::size_t stride = static_cast<std::size_t>(image_.width());
+    for (const PixelSpan& span : runs.Unshown())
+        std::fill(bits + span.row * stride + span.first, bits + span.row * stride + span.end, span.pixel);
+    runs.Shown();
 }
 
 PixelArea RasterCanvas::TakeChangedArea()

@@ -3,6 +3,7 @@
 
 #include "canvas/canvas.h"
 #include "canvas/pixel_image.h"
+#include "canvas/pixel_raster.h"
 #include "canvas/stamp.h"
 #include "canvas/text_painter.h"
 
@@ -70,6 +71,8 @@ private:
     void changed(const PixelArea& area);
     void changedAll() { changed({0, 0, image_.width(), image_.height()}); }
     void fill(double x1, double y1, double x2, double y2, std::uint32_t pixel);
+    // Fills the runs the drawing being recorded has kept since this was last called.
+    void showRecorded();
     std::uint32_t pixelOf(const std::optional<Rgb>& colour) const;
     void updatePen();
     void forgetPens();
@@ -105,6 +108,7 @@ private:
     };
     WidthReach pen_;
     std::array<WidthReach, 33> pens_{};  // by DrawWidth
+    StrokeShapes shapes_;
 };
 
 }  // namespace surface

@@ -92,6 +92,46 @@ TEST(RasterCanvas, LinesAreAliasedAndAsWideAsDrawWidth)
     EXPECT_EQ(image.pixel(endColumn + 3, 100) & 0xffffff, 0xffffffu);
 }
 
+// A stroke covers exactly the pixels whose centre lies within half its width of the segment,
+// judged in whole numbers (in half pixels every coordinate is one), for short strokes of every
+// direction, which the canvas keeps by their shape, and long ones, wherever they lie.
+TEST(RasterCanvas, StrokesCoverExactlyThePixelCentresWithinHalfTheirWidth)
+{
+    constexpr int kWidth = 40, kHeight = 30;
+    std::vector<std::uint32_t> pixels(kWidth * kHeight);
+    surface::StrokeShapes shapes;
+    std::mt19937 random(31);
+    for (int stroke = 0; stroke < 20000; ++stroke) {
+        const int width = 1 + static_cast<int>(random() % 8);
+        // Pen ends as SnapToPen puts them, in half pixels: odd for odd widths, even for even ones.
+        const auto end = [&](int span) {
+            const long long halves = static_cast<long long>(random() % (2 * span + 60)) - 30;
+            return halves * 2 + (width % 2);
+        };
+        const long long x1 = end(kWidth), y1 = end(kHeight);
+        const bool shortStroke = stroke % 3 != 0;
+        const long long x2 = shortStroke ? x1 + 2 * (static_cast<long long>(random() % 53) - 26) : end(kWidth);
+        const long long y2 = shortStroke ? y1 + 2 * (static_cast<long long>(random() % 53) - 26) : end(kHeight);
+        std::fill(pixels.begin(), pixels.end(), 0u);
+        surface::PixelBand band{pixels.data(), kWidth, kWidth, kHeight, nullptr, &shapes};
+        surface::FillCapsule(band, x1 / 2.0, y1 / 2.0, x2 / 2.0, y2 / 2.0, width, 1u);
+        const long long dx = x2 - x1, dy = y2 - y1, length = dx * dx + dy * dy, reach = 1LL * width * width;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x) {
+                const long long cx = 2 * x + 1 - x1, cy = 2 * y + 1 - y1;  // the centre from the first end
+                const long long along = cx * dx + cy * dy;
+                const long long across = cx * dy - cy * dx;
+                const long long ex = cx - dx, ey = cy - dy;
+                const bool within = along <= 0        ? cx * cx + cy * cy <= reach
+                                    : along >= length ? ex * ex + ey * ey <= reach
+                                                      : across * across <= reach * length;
+                ASSERT_EQ(pixels[y * kWidth + x], within ? 1u : 0u)
+                    << "width " << width << " from (" << x1 / 2.0 << ", " << y1 / 2.0 << ") to (" << x2 / 2.0
+                    << ", " << y2 / 2.0 << ") at pixel (" << x << ", " << y << ")";
+            }
+    }
+}
+
 TEST(RasterCanvas, RedrawingInTheBackgroundColourLeavesNothingBehind)
 {
     RasterCanvas canvas = userCanvas(357);

@@ -25,9 +25,11 @@ const fonts = face(regular, "normal") + face(bold, "bold");
 // so the WebAssembly goes in compressed (a third of its size), decoded from its text by the
 // browser's own decoder where there is one (a plain loop elsewhere; a call a byte, as
 // Uint8Array.from makes, costs half a second on a slow machine) and inflated by the browser.
-// The program starts once the face is ready, so that the first text it prints into a picture is in it.
+// The program starts once the face is ready, so that the first text it prints into a picture is in it;
+// the face is asked for first, so that it loads while the WebAssembly is decoded and compiled.
 const packed = gzipSync(readFileSync(wasm), { level: 9 }).toString("base64");
-const loader = `var Module = {
+const loader = `var sorvelFace = SorvelPage.fontReady();
+var Module = {
   instantiateWasm: function (imports, receiveInstance) {
     var text = "${packed}";
     var bytes = Uint8Array.fromBase64 ? Uint8Array.fromBase64(text) : (function () {
@@ -41,7 +43,7 @@ const loader = `var Module = {
       .catch(function (error) { console.error("The program could not start: " + error); });
     return {};
   },
-  preRun: [function () { addRunDependency("font"); SorvelPage.fontReady().then(function () { removeRunDependency("font"); }); }],
+  preRun: [function () { addRunDependency("font"); sorvelFace.then(function () { removeRunDependency("font"); }); }],
 };`;
 const parts = { STYLE: fonts + read(style), PAGE: read(page), LOADER: loader, PROGRAM: read(program) };
 for (const [name, text] of Object.entries(parts))
