@@ -267,6 +267,8 @@ public:
     }
     void SetText(const std::string& text) override
     {
+        // The boxes were made for text that fills them (" A = 5000"): no margin inside the border.
+        SendMessageW(hwnd(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 1));
         quiet_ = true;
         SetWindowTextW(hwnd(), WithCrLf(ToUtf16(text)).c_str());
         quiet_ = false;
