@@ -22,7 +22,7 @@ add_executable(sorvel_win WIN32
 set_target_properties(sorvel_win PROPERTIES OUTPUT_NAME sorvel)
 target_link_libraries(sorvel_win PRIVATE sorvel_windows comctl32)
 # Unicode entry point; no DLL beyond what Windows ships: the C++ and thread runtimes linked in.
-target_link_options(sorvel_win PRIVATE -municode -static -static-libgcc -static-libstdc++)
+target_link_options(sorvel_win PRIVATE -municode -static -static-libgcc -static-libstdc++ $<$<CONFIG:Release>:-s>)
 target_compile_definitions(sorvel_win PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00)
 sorvel_warnings(sorvel_win)
 
