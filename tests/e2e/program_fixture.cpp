@@ -79,6 +79,16 @@ TrainClock SquareRootClock(double A)
     return {12.5, ticksAtTop, 10, 95};
 }
 
+const Edition& TestedEdition()
+{
+#ifdef SORVEL_WINE
+    static const Edition edition{SORVEL_BINARY, SORVEL_WINE, SORVEL_WINE_PREFIX};
+#else
+    static const Edition edition{SORVEL_BINARY, {}, {}};
+#endif
+    return edition;
+}
+
 void ProgramFixture::Start(QSize logical, double scale, bool windowManager)
 {
     // The program grows its windows to fill a large screen by a scale of its own, on top of the
@@ -90,14 +100,17 @@ void ProgramFixture::Start(QSize logical, double scale, bool windowManager)
     scale_ = scale * grown;
     x_ = std::make_unique<XSession>(static_cast<int>(std::lround(logical.width() * scale)),
                                     static_cast<int>(std::lround(logical.height() * scale)), windowManager);
-    x().StartProgram(SORVEL_BINARY, scale);
+    const Edition& edition = TestedEdition();
+    x().StartProgram(edition.binary, scale, edition.wine, edition.winePrefix);
     ASSERT_TRUE(x().WaitForWindow("INTRODUCTION", 2 * kPatience))
         << (x().ProgramRunning() ? "the program runs but shows no introduction" : "the program ended");
-    // Drawn, and under a window manager framed: its client area moved down below the title bar.
+    // Drawn, and framed: its client area moved down below the title bar. Under Wine the window's
+    // X window is its client area, below the frame that Windows would draw round it.
+    const bool framed = windowManager || edition.windows();
     ASSERT_TRUE(WaitUntil([&] {
-        return introductionInFront(shot()) && (!windowManager || x().ClientArea("INTRODUCTION").top() > 0);
+        return introductionInFront(shot()) && (!framed || x().ClientArea("INTRODUCTION").top() > 0);
     })) << "the introduction should show";
-    if (windowManager)
+    if (framed)
         client_ = x().ClientArea("INTRODUCTION").topLeft();
 }
 

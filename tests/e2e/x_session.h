@@ -28,8 +28,10 @@ public:
 
     const std::string& display() const { return display_; }
 
-    // Starts the program on this display, at this QT_SCALE_FACTOR.
-    void StartProgram(const std::string& binary, double scale = 1);
+    // Starts the program on this display, at this QT_SCALE_FACTOR; a Windows program under this
+    // Wine, in this prefix, where they are given.
+    void StartProgram(const std::string& binary, double scale = 1, const std::string& wine = {},
+                      const std::string& winePrefix = {});
     // Starts another X client, such as xlogo.
     void StartClient(const std::string& command);
     // Waits up to the given seconds for the program to end; its exit code, or -1 if it did not.
@@ -61,6 +63,7 @@ private:
     pid_t program_ = -1;
     pid_t windowManager_ = -1;
     pid_t client_ = -1;
+    std::string wine_, winePrefix_;  // the Wine that runs the program, and its prefix
     bool slowScreenshots_ = false;  // xwd cannot read this screen as it is
 };
 
