@@ -14,6 +14,9 @@ enum class Annotation { Name, Value, Description, Group };
 // annotation); an empty text takes the annotation away.
 void Annotate(HWND control, Annotation what, const std::string& text);
 
+// Tells a screen reader that this child window is a picture.
+void AnnotateAsPicture(HWND picture);
+
 // Says the sentence once, politely, through UI Automation's notification from this window, where
 // the system has it.
 void Announce(HWND window, const std::string& sentence);

@@ -3,6 +3,7 @@
 #include "win32/picture_window.h"
 
 #include "surface/controls.h"
+#include "win32/accessibility.h"
 #include "win32/native_control.h"
 #include "win32/win32_window.h"
 
@@ -34,6 +35,7 @@ public:
     Picture(Win32Window& window, surface::Picture& picture)
         : Native(window, picture, pictureClass(), 0), picture_(picture)
     {
+        AnnotateAsPicture(hwnd());
     }
     double DevicePixelRatio() const override { return window().ratio(); }
     void Update() override

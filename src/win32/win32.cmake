@@ -20,7 +20,7 @@ add_executable(sorvel_win WIN32
     src/win32/windows_api.h
     ${CMAKE_CURRENT_BINARY_DIR}/sorvel.rc)
 set_target_properties(sorvel_win PROPERTIES OUTPUT_NAME sorvel)
-target_link_libraries(sorvel_win PRIVATE sorvel_windows comctl32)
+target_link_libraries(sorvel_win PRIVATE sorvel_windows comctl32 ole32 oleaut32 uuid)
 # Unicode entry point; no DLL beyond what Windows ships: the C++ and thread runtimes linked in.
 target_link_options(sorvel_win PRIVATE -municode -static -static-libgcc -static-libstdc++ $<$<CONFIG:Release>:-s>)
 target_compile_definitions(sorvel_win PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00)

@@ -267,8 +267,6 @@ public:
     }
     void SetText(const std::string& text) override
     {
-        // The boxes were made for text that fills them (" A = 5000"): no margin inside the border.
-        SendMessageW(hwnd(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 1));
         quiet_ = true;
         SetWindowTextW(hwnd(), WithCrLf(ToUtf16(text)).c_str());
         quiet_ = false;
@@ -298,7 +296,13 @@ public:
     }
 
 protected:
-    void placed() override { fitScrollBar(); }
+    void placed() override
+    {
+        // The boxes were made for text that fills them (" A = 5000"): no margin inside the border
+        // beyond a pixel, which a change of font would set back to the font's own.
+        SendMessageW(hwnd(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 1));
+        fitScrollBar();
+    }
 
 private:
     void applyFont()
@@ -308,7 +312,7 @@ private:
         // Points at the 96 logical pixels an inch that the twips assume, times this monitor's ratio.
         const int pixels = device(points_ * 96.0 / 72.0);
         SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(ProgramFont(pixels)), TRUE);
-        fitScrollBar();
+        placed();
     }
     void fitScrollBar()
     {
