@@ -1,6 +1,8 @@
 ; The Windows installer: per user, without administrator rights, with a Start-menu entry and an
 ; uninstaller; silent with /S. makensis -DVERSION=1.0 -DEXE=sorvel.exe -DOUTFILE=setup.exe sorvel.nsi
 Unicode true
+; The program is 64-bit, so its installer may be too; Wine without its 32-bit half runs it as well.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 Name "Sorvel ${VERSION}"
 OutFile "${OUTFILE}"
