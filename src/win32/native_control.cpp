@@ -17,6 +17,9 @@ NativeControl::NativeControl(Win32Window& window, const surface::Control& contro
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     original_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NativeControl::subclassProc)));
+    // Windows puts a new child behind its older siblings; as on the other desktops, the newer
+    // stands in front where two overlap.
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(window.font()), FALSE);
     window.Adopt(*this);
 }

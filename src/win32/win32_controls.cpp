@@ -44,7 +44,7 @@ public:
         : Native<Peer>(window, control, L"BUTTON", style | BS_MULTILINE), box_(box)
     {
         // A box's button paints its whole width, which may reach under the formula beside it:
-        // behind every other control, it leaves them whole.
+        // behind every other control (NativeControl puts the others in front), it leaves them whole.
         if (box)
             SetWindowPos(this->hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
