@@ -57,3 +57,11 @@ configure_file(${SORVEL_WIN_RESOURCES}/sorvel.manifest ${SORVEL_MANIFEST} @ONLY)
 configure_file(${SORVEL_WIN_RESOURCES}/sorvel.rc.in ${CMAKE_CURRENT_BINARY_DIR}/sorvel.rc @ONLY)
 set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/sorvel.rc PROPERTIES
     OBJECT_DEPENDS "${SORVEL_FACE};${SORVEL_ICON};${SORVEL_MANIFEST};${SORVEL_RESOURCE_IDS}")
+
+# The Windows rows of the benchmark (scripts/bench): the same ticks as the native rows, run under Wine.
+if(SORVEL_BUILD_BENCHMARKS)
+    add_executable(windows_tick_bench bench/self_timed_tick_bench.cpp bench/tick_scenes.h)
+    target_link_libraries(windows_tick_bench PRIVATE sorvel_model)
+    target_include_directories(windows_tick_bench PRIVATE bench)
+    target_link_options(windows_tick_bench PRIVATE -static -static-libgcc -static-libstdc++)
+endif()
