@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
@@ -132,13 +133,28 @@ XSession::~XSession()
     // Wine's server outlives the program by a few seconds, still talking to this display: the
     // next test's program must meet a server of its own.
     if (!wine_.empty()) {
-        const std::string server = wine_.substr(0, wine_.rfind('/') + 1) + "wineserver";
-        std::system(("WINEPREFIX='" + winePrefix_ + "' " + server + " -k >/dev/null 2>&1; WINEPREFIX='" + winePrefix_ +
-                     "' " + server + " -w >/dev/null 2>&1")
-                        .c_str());
+        wineServer("-k");
+        // The next test starts at Windows' own DPI.
+        wineRegistry("delete \"HKCU\\Control Panel\\Desktop\" /v LogPixels /f");
     }
     stop(windowManager_);
     stop(server_);
+}
+
+void XSession::wineServer(const std::string& argument)
+{
+    const std::string server = wine_.substr(0, wine_.rfind('/') + 1) + "wineserver";
+    const std::string prefix = "WINEPREFIX='" + winePrefix_ + "' ";
+    std::system((prefix + server + " " + argument + " >/dev/null 2>&1; " + prefix + server + " -w").c_str());
+}
+
+void XSession::wineRegistry(const std::string& arguments)
+{
+    // Without a display: the registry needs none, and the test's server is not up to it yet.
+    std::system(("env -u DISPLAY WINEPREFIX='" + winePrefix_ + "' WINEDEBUG=-all " + wine_ + " reg " + arguments +
+                 " >/dev/null 2>&1")
+                    .c_str());
+    wineServer("-w");
 }
 
 void XSession::StartClient(const std::string& command)
@@ -191,6 +207,10 @@ void XSession::StartProgram(const std::string& binary, double scale, const std::
 {
     wine_ = wine;
     winePrefix_ = winePrefix;
+    // Windows scales by the monitor's DPI, which Wine takes from its prefix: 96 a scale of 1.
+    if (!wine.empty() && scale != 1)
+        wineRegistry("add \"HKCU\\Control Panel\\Desktop\" /v LogPixels /t REG_DWORD /f /d " +
+                 std::to_string(std::lround(96 * scale)));
     program_ = fork();
     if (program_ == 0) {
         setenv("DISPLAY", display_.c_str(), 1);

@@ -58,6 +58,11 @@ public:
     QImage Screenshot();
 
 private:
+    // Runs Wine's server with this argument in the program's prefix, and waits until it is done.
+    void wineServer(const std::string& argument);
+    // Runs Wine's reg with these arguments in the program's prefix.
+    void wineRegistry(const std::string& arguments);
+
     std::string display_;
     pid_t server_ = -1;
     pid_t program_ = -1;
