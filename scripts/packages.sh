@@ -34,3 +34,9 @@ WEB_PACKAGES=(emscripten cmake make libstb-dev fonts-liberation2 python3-fonttoo
 # automation (Chromium through playwright-core, Firefox over WebDriver BiDi, WebKitGTK through
 # WebKitWebDriver, which shows its windows on an Xvfb display).
 WEB_TEST_PACKAGES=(chromium firefox-esr webkit2gtk-driver xvfb xauth)
+
+# What building the Windows edition needs: Debian's MinGW-w64 cross compiler (the POSIX thread
+# model), NSIS for the installer, and the face's step as for the page. What testing it needs: Wine
+# in an Xvfb server.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix nsis cmake make fonts-liberation2 python3-fonttools)
+WINDOWS_TEST_PACKAGES=(wine64 xvfb xdotool x11-utils imagemagick)

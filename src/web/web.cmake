@@ -96,7 +96,7 @@ add_custom_target(sorvel_site ALL DEPENDS ${SORVEL_SITE}/sw.js)
 
 # The browser rows of the benchmark (scripts/bench), the same ticks as the native rows.
 if(SORVEL_BUILD_BENCHMARKS)
-    add_executable(web_tick_bench bench/web_tick_bench.cpp bench/tick_scenes.h)
+    add_executable(web_tick_bench bench/self_timed_tick_bench.cpp bench/tick_scenes.h)
     target_link_libraries(web_tick_bench PRIVATE sorvel_model)
     target_include_directories(web_tick_bench PRIVATE bench)
     target_compile_options(web_tick_bench PRIVATE ${SORVEL_WEB_SPEED})

@@ -1,5 +1,6 @@
-// The real program as a desktop citizen: used with the keyboard alone, drawn crisply at scale
-// factors 2 and 1.5, and well behaved under a window manager (frame, focus, closing by the frame).
+// The real program as a desktop citizen: drawn crisply at scale factors 2 and 1.5 (the Windows
+// edition at 192 and 144 DPI), and well behaved under a window manager (frame, focus, closing by
+// the frame).
 #include "program_fixture.h"
 
 #include <gtest/gtest.h>
@@ -20,70 +21,6 @@ int strayPixels(const QImage& image, QRect area)
         for (int x = area.left(); x <= area.right(); ++x)
             stray += palette.count(image.pixel(x, y) & 0xffffff) == 0;
     return stray;
-}
-
-class KeyboardOnly : public ProgramFixture {
-protected:
-    void SetUp() override { Start({1024, 768}); }
-};
-
-// After the first window is up, nothing but key presses: each case opened, its timer stopped with
-// Space, and every scroll bar reached with Tab and moved with the keys.
-TEST_F(KeyboardOnly, BothCasesAndTheirScrollBarsWithTheKeysAlone)
-{
-    // The introduction opens with the focus on its selected option, "V AS SQUARE ROOT"; Tab leaves
-    // the group for END and Shift+Tab comes back to the same option, and the up arrow selects
-    // "V LINEAR WITH Y": the linear case opens.
-    x().Keys("Tab shift+Tab Up");
-    ASSERT_TRUE(x().WaitForWindow("SORVEL"));
-    shotWhen([&](const QImage& image) { return linearRayMisses(image, -8, {30, 45, 60, 75}, {80, 95}); });
-    // From the option group: nine Tabs to START AGAIN (a cleared picture), two back to STOP TIMER.
-    x().Keys("Tab Tab Tab Tab Tab Tab Tab Tab Tab space");
-    const QRect axisPart(pixel(-99, 0), pixel(-60, 0));
-    shotWhen(
-        [&](const QImage& image) { return need(count(image, axisPart, isPureBlack) == 0, "the picture cleared"); });
-    expectRunning(LinearClock(-8));
-    x().Keys("shift+Tab shift+Tab space");
-    expectComesToRest();
-    // Five back to the time bar; five pages down set 0.1 s: its fronts, and the fan over them.
-    x().Keys("shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab Next Next Next Next Next");
-    shotWhen([&](const QImage& image) {
-        return linearFrontMisses(image, -8, 0.1, false) + linearRayMisses(image, -8, {30, 45, 60, 75}, {80, 95});
-    });
-
-    // Six Tabs to SINGLE RAY, Space shows the start-angle bar; two more reach it, and nine pages
-    // down are 45° above the horizontal.
-    x().Keys("Tab Tab Tab Tab Tab Tab space Tab Tab Next Next Next Next Next Next Next Next Next");
-    const auto path = oracle::RayPath(oracle::LinearMedium(1000, -8), 45 * M_PI / 180, 0.3, 30000);
-    shotWhen([&](const QImage& image) {
-        Misses misses;
-        for (const double rayX : {50.0, 90.0}) {
-            const double rayY = oracle::HeightAtAbscissa(path, rayX);
-            misses = misses + need(anyNear(image, pixel(rayX, rayY), 2, isRed), "the single ray on the right") +
-                     need(anyNear(image, pixel(-rayX, rayY), 2, isRed), "the single ray on the left");
-        }
-        return misses;
-    });
-    expectComesToRest();
-
-    // Six back to BACK TO INTRODUTION; in the introduction the focus is still on the linear
-    // option, and the down arrow selects "V AS SQUARE ROOT", which opens that case.
-    x().Keys("shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab space");
-    shotWhen([&](const QImage& image) { return need(introductionInFront(image), "the introduction in front"); });
-    x().Keys("Down");
-    ASSERT_TRUE(x().WaitForWindow("CASE OF SQUARE ROOT"));
-    shotWhen([&](const QImage& image) { return squareRootFieldMisses(image, 1000); });
-    expectRunning(SquareRootClock(1000));
-    // From the time bar, seven Tabs to TIME OFF; three back to the A bar: Home, then 35 steps right.
-    x().Keys("Tab Tab Tab Tab Tab Tab Tab space");
-    expectComesToRest();
-    std::string right = "shift+Tab shift+Tab shift+Tab Home";
-    for (int i = 0; i < 35; ++i)
-        right += " Right";
-    x().Keys(right);
-    // Each step draws the field anew; the last one is the field that stays.
-    expectComesToRest();
-    expect(squareRootFieldMisses(shot(), 1200));
 }
 
 class Scaled : public ProgramFixture, public ::testing::WithParamInterface<double> {

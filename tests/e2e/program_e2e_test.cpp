@@ -1,5 +1,6 @@
 // The real program in Xvfb at two screen sizes: every control of every window clicked for real,
-// screenshots checked against integrated rays, and END of each window ending the process.
+// screenshots checked against integrated rays, END of each window ending the process, and both
+// cases driven by the keyboard alone. The same table drives the desktop and the Windows edition.
 #include "program_fixture.h"
 
 #include <gtest/gtest.h>
@@ -32,9 +33,15 @@ TEST_P(Program, IntroductionAndTheory)
                need(count(image, squareRootImage, isBlack) > 20, "the square-root formula");
     });
     ASSERT_EQ(intro.size(), screen() * scale());
-    // The whole screen is the window: no bare (black) root window shows anywhere.
-    const int right = intro.width() - 2, bottom = intro.height() - 2;
-    for (const QPoint corner : {QPoint(1, 1), QPoint(right, 1), QPoint(1, bottom), QPoint(right, bottom)})
+    // The whole screen is the window: its client area shows to its corners, and the frame round
+    // it (none on the bare desktop, one that Windows draws under Wine) is as wide left, right and
+    // below, so the outer size is the screen's.
+    const QRect client = x().ClientArea("INTRODUCTION");
+    EXPECT_EQ(client.left(), intro.width() - 1 - client.right());
+    EXPECT_EQ(client.left(), intro.height() - 1 - client.bottom());
+    EXPECT_GE(client.top(), client.left());
+    const QRect inside = client.adjusted(1, 1, -1, -1);
+    for (const QPoint corner : {inside.topLeft(), inside.topRight(), inside.bottomLeft(), inside.bottomRight()})
         EXPECT_FALSE(isBlack(intro.pixel(corner)));
     // Clicking the formula images does nothing: once END shows the focus that the Tab pressed
     // after them gave it, they look as before and no window has opened.
@@ -266,6 +273,70 @@ TEST_P(Program, SquareRootCase)
     });
     click(end.at());
     EXPECT_EQ(x().WaitForExit(), 0);
+}
+
+class KeyboardOnly : public ProgramFixture {
+protected:
+    void SetUp() override { Start({1024, 768}); }
+};
+
+// After the first window is up, nothing but key presses: each case opened, its timer stopped with
+// Space, and every scroll bar reached with Tab and moved with the keys.
+TEST_F(KeyboardOnly, BothCasesAndTheirScrollBarsWithTheKeysAlone)
+{
+    // The introduction opens with the focus on its selected option, "V AS SQUARE ROOT"; Tab leaves
+    // the group for END and Shift+Tab comes back to the same option, and the up arrow selects
+    // "V LINEAR WITH Y": the linear case opens.
+    x().Keys("Tab shift+Tab Up");
+    ASSERT_TRUE(x().WaitForWindow("SORVEL"));
+    shotWhen([&](const QImage& image) { return linearRayMisses(image, -8, {30, 45, 60, 75}, {80, 95}); });
+    // From the option group: nine Tabs to START AGAIN (a cleared picture), two back to STOP TIMER.
+    x().Keys("Tab Tab Tab Tab Tab Tab Tab Tab Tab space");
+    const QRect axisPart(pixel(-99, 0), pixel(-60, 0));
+    shotWhen(
+        [&](const QImage& image) { return need(count(image, axisPart, isPureBlack) == 0, "the picture cleared"); });
+    expectRunning(LinearClock(-8));
+    x().Keys("shift+Tab shift+Tab space");
+    expectComesToRest();
+    // Five back to the time bar; five pages down set 0.1 s: its fronts, and the fan over them.
+    x().Keys("shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab Next Next Next Next Next");
+    shotWhen([&](const QImage& image) {
+        return linearFrontMisses(image, -8, 0.1, false) + linearRayMisses(image, -8, {30, 45, 60, 75}, {80, 95});
+    });
+
+    // Six Tabs to SINGLE RAY, Space shows the start-angle bar; two more reach it, and nine pages
+    // down are 45° above the horizontal.
+    x().Keys("Tab Tab Tab Tab Tab Tab space Tab Tab Next Next Next Next Next Next Next Next Next");
+    const auto path = oracle::RayPath(oracle::LinearMedium(1000, -8), 45 * M_PI / 180, 0.3, 30000);
+    shotWhen([&](const QImage& image) {
+        Misses misses;
+        for (const double rayX : {50.0, 90.0}) {
+            const double rayY = oracle::HeightAtAbscissa(path, rayX);
+            misses = misses + need(anyNear(image, pixel(rayX, rayY), 2, isRed), "the single ray on the right") +
+                     need(anyNear(image, pixel(-rayX, rayY), 2, isRed), "the single ray on the left");
+        }
+        return misses;
+    });
+    expectComesToRest();
+
+    // Six back to BACK TO INTRODUTION; in the introduction the focus is still on the linear
+    // option, and the down arrow selects "V AS SQUARE ROOT", which opens that case.
+    x().Keys("shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab space");
+    shotWhen([&](const QImage& image) { return need(introductionInFront(image), "the introduction in front"); });
+    x().Keys("Down");
+    ASSERT_TRUE(x().WaitForWindow("CASE OF SQUARE ROOT"));
+    shotWhen([&](const QImage& image) { return squareRootFieldMisses(image, 1000); });
+    expectRunning(SquareRootClock(1000));
+    // From the time bar, seven Tabs to TIME OFF; three back to the A bar: Home, then 35 steps right.
+    x().Keys("Tab Tab Tab Tab Tab Tab Tab space");
+    expectComesToRest();
+    std::string right = "shift+Tab shift+Tab shift+Tab Home";
+    for (int i = 0; i < 35; ++i)
+        right += " Right";
+    x().Keys(right);
+    // Each step draws the field anew; the last one is the field that stays.
+    expectComesToRest();
+    expect(squareRootFieldMisses(shot(), 1200));
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, Program, ::testing::Values(QSize(1024, 768), QSize(1920, 1080)),

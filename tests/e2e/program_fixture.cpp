@@ -83,6 +83,16 @@ TrainClock SquareRootClock(double A)
     return {12.5, ticksAtTop, 10, 95};
 }
 
+const Edition& TestedEdition()
+{
+#ifdef SORVEL_WINE
+    static const Edition edition{SORVEL_BINARY, SORVEL_WINE, SORVEL_WINE_PREFIX};
+#else
+    static const Edition edition{SORVEL_BINARY, {}, {}};
+#endif
+    return edition;
+}
+
 // The program grows its windows to fill a large screen by a scale of its own, on top of the
 // one asked for, and lays them out on the screen that leaves.
 void ProgramFixture::startSession(QSize logical, double scale, bool windowManager)
@@ -94,13 +104,15 @@ void ProgramFixture::startSession(QSize logical, double scale, bool windowManage
     scale_ = scale * grown;
     x_ = std::make_unique<XSession>(static_cast<int>(std::lround(logical.width() * scale)),
                                     static_cast<int>(std::lround(logical.height() * scale)), windowManager);
+    if (TestedEdition().windows())
+        x().UseWine(TestedEdition().wine, TestedEdition().winePrefix);
 }
 
 void ProgramFixture::StartAt(QSize logical, const std::string& link, const std::string& window)
 {
     startSession(logical, 1, true);
     errorFile_ = ::testing::TempDir() + "sorvel-e2e-stderr-" + std::to_string(::getpid()) + ".txt";
-    x().StartProgram(SORVEL_BINARY, 1, {link}, errorFile_);
+    x().StartProgram(TestedEdition().binary, 1, {link}, errorFile_);
     ASSERT_TRUE(x().WaitForWindow(window, 2 * kPatience))
         << (x().ProgramRunning() ? "the program runs but shows no " + window : "the program ended");
     ASSERT_TRUE(WaitUntil([&] { return x().ClientArea(window).top() > 0; })) << window << " should be framed";
@@ -116,14 +128,17 @@ std::string ProgramFixture::errors() const
 void ProgramFixture::Start(QSize logical, double scale, bool windowManager)
 {
     startSession(logical, scale, windowManager);
-    x().StartProgram(SORVEL_BINARY, scale);
+    const Edition& edition = TestedEdition();
+    x().StartProgram(edition.binary, scale);
     ASSERT_TRUE(x().WaitForWindow("INTRODUCTION", 2 * kPatience))
         << (x().ProgramRunning() ? "the program runs but shows no introduction" : "the program ended");
-    // Drawn, and under a window manager framed: its client area moved down below the title bar.
+    // Drawn, and framed: its client area moved down below the title bar. Under Wine the window's
+    // X window is its client area, below the frame that Windows would draw round it.
+    const bool framed = windowManager || edition.windows();
     ASSERT_TRUE(WaitUntil([&] {
-        return introductionInFront(shot()) && (!windowManager || x().ClientArea("INTRODUCTION").top() > 0);
+        return introductionInFront(shot()) && (!framed || x().ClientArea("INTRODUCTION").top() > 0);
     })) << "the introduction should show";
-    if (windowManager)
+    if (framed)
         client_ = x().ClientArea("INTRODUCTION").topLeft();
 }
 

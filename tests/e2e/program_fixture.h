@@ -61,6 +61,15 @@ TrainClock LinearClock(double k);
 // v = √(A + 40·y); one tick is 0.02 time units, a front leaves every 0.25.
 TrainClock SquareRootClock(double A);
 
+// The edition the tests drive, which the build names: the desktop program, or the Windows
+// edition's sorvel.exe under Wine, in a prefix of the build's own.
+struct Edition {
+    std::string binary;
+    std::string wine, winePrefix;
+    bool windows() const { return !wine.empty(); }
+};
+const Edition& TestedEdition();
+
 class ProgramFixture : public ::testing::Test {
 protected:
     // Starts an X server of the logical size times the scale, a window manager if asked, and the

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
@@ -129,8 +130,31 @@ XSession::~XSession()
         waitpid(program_, nullptr, 0);
     }
     stop(client_);
+    // Wine's server outlives the program by a few seconds, still talking to this display: the
+    // next test's program must meet a server of its own.
+    if (!wine_.empty()) {
+        wineServer("-k");
+        // The next test starts at Windows' own DPI.
+        wineRegistry("delete \"HKCU\\Control Panel\\Desktop\" /v LogPixels /f");
+    }
     stop(windowManager_);
     stop(server_);
+}
+
+void XSession::wineServer(const std::string& argument)
+{
+    const std::string server = wine_.substr(0, wine_.rfind('/') + 1) + "wineserver";
+    const std::string prefix = "WINEPREFIX='" + winePrefix_ + "' ";
+    std::system((prefix + server + " " + argument + " >/dev/null 2>&1; " + prefix + server + " -w").c_str());
+}
+
+void XSession::wineRegistry(const std::string& arguments)
+{
+    // Without a display: the registry needs none, and the test's server is not up to it yet.
+    std::system(("env -u DISPLAY WINEPREFIX='" + winePrefix_ + "' WINEDEBUG=-all " + wine_ + " reg " + arguments +
+                 " >/dev/null 2>&1")
+                    .c_str());
+    wineServer("-w");
 }
 
 void XSession::StartClient(const std::string& command)
@@ -178,10 +202,23 @@ QRect XSession::OuterFrame(const std::string& title)
     return client.adjusted(-left, -top, right, bottom);
 }
 
+void XSession::UseWine(const std::string& wine, const std::string& winePrefix)
+{
+    wine_ = wine;
+    winePrefix_ = winePrefix;
+}
+
 void XSession::StartProgram(const std::string& binary, double scale, const std::vector<std::string>& arguments,
                             const std::string& errorFile)
 {
-    std::vector<char*> argv{const_cast<char*>(binary.c_str())};
+    // Windows scales by the monitor's DPI, which Wine takes from its prefix: 96 a scale of 1.
+    if (!wine_.empty() && scale != 1)
+        wineRegistry("add \"HKCU\\Control Panel\\Desktop\" /v LogPixels /t REG_DWORD /f /d " +
+                 std::to_string(std::lround(96 * scale)));
+    std::vector<char*> argv;
+    if (!wine_.empty())
+        argv.push_back(const_cast<char*>(wine_.c_str()));
+    argv.push_back(const_cast<char*>(binary.c_str()));
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
@@ -191,6 +228,15 @@ void XSession::StartProgram(const std::string& binary, double scale, const std::
             if (FILE* err = std::freopen(errorFile.c_str(), "w", stderr); !err)
                 _exit(126);
         setenv("DISPLAY", display_.c_str(), 1);
+        if (!wine_.empty()) {
+            setenv("WINEPREFIX", winePrefix_.c_str(), 1);
+            setenv("WINEDEBUG", "-all", 1);
+            // Wine's own chatter is no error of the program's.
+            if (errorFile.empty())
+                std::freopen("/dev/null", "w", stderr);
+            execv(wine_.c_str(), argv.data());
+            _exit(127);
+        }
         setenv("QT_QPA_PLATFORM", "xcb", 1);
         if (scale != 1)
             setenv("QT_SCALE_FACTOR", std::to_string(scale).c_str(), 1);

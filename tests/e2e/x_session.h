@@ -29,8 +29,10 @@ public:
 
     const std::string& display() const { return display_; }
 
-    // Starts the program on this display, at this QT_SCALE_FACTOR, with these arguments and, if
-    // named, its standard error into that file.
+    // Runs the programs this session starts under this Wine, in this prefix: a Windows program.
+    void UseWine(const std::string& wine, const std::string& winePrefix);
+    // Starts the program on this display, at this scale (QT_SCALE_FACTOR, or Windows' DPI under
+    // Wine), with these arguments and, if named, its standard error into that file.
     void StartProgram(const std::string& binary, double scale = 1, const std::vector<std::string>& arguments = {},
                       const std::string& errorFile = "");
     // Starts another X client, such as xlogo.
@@ -59,11 +61,17 @@ public:
     QImage Screenshot();
 
 private:
+    // Runs Wine's server with this argument in the program's prefix, and waits until it is done.
+    void wineServer(const std::string& argument);
+    // Runs Wine's reg with these arguments in the program's prefix.
+    void wineRegistry(const std::string& arguments);
+
     std::string display_;
     pid_t server_ = -1;
     pid_t program_ = -1;
     pid_t windowManager_ = -1;
     pid_t client_ = -1;
+    std::string wine_, winePrefix_;  // the Wine that runs the program, and its prefix
     bool slowScreenshots_ = false;  // xwd cannot read this screen as it is
 };
 

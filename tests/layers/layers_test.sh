@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Each folder of src is a layer: canvas, model, surface and windows include no toolkit, and every
-# include goes to the folder's own layer or to one below it. (The build proves the rest: the
+# Each folder of src is a layer: canvas, model, surface and windows include no toolkit (Qt only in
+# qt, the Windows API only in win32), and every include goes to the folder's own layer or to one
+# below it. (The build proves the rest: the
 # toolkit-free libraries have no toolkit on their include path.)
 set -euo pipefail
 src="$1"
@@ -14,6 +15,7 @@ declare -A allowed=(
     [qt]="canvas surface"
     [headless]="canvas surface"
     [web]="canvas surface windows"
+    [win32]="canvas surface windows"
 )
 for layer in "${!allowed[@]}"; do
     [ -d "$src/$layer" ] || continue
@@ -30,6 +32,10 @@ for layer in "${!allowed[@]}"; do
     done < <(grep -rn '#include "' "$src/$layer" | sed -E 's/^([^:]+):[0-9]+:/\1:/')
     if [ "$layer" != qt ] && grep -rnE '#include <(Q[A-Za-z]+|qt[a-z]*/|xcb/)' "$src/$layer"; then
         echo "$layer includes a toolkit header"
+        status=1
+    fi
+    if [ "$layer" != win32 ] && grep -rnE '#include <(windows|commctrl|oleacc|uiautomation[a-z]*)\.h>' "$src/$layer"; then
+        echo "$layer includes the Windows API"
         status=1
     fi
 done

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
-# Writes the page's own face: the installed Liberation Sans cut down to the characters the program
-# can show, as WOFF, so that every device measures and draws its texts alike.
-# Usage: subset_font.py LiberationSans-Regular.ttf out.woff
+# Writes the program's own face: the installed Liberation Sans cut down to the characters the
+# program can show, so that every device measures and draws its texts alike. As WOFF for the page,
+# as TrueType (out.ttf) for the Windows executable, whose font loader takes no WOFF.
+# Usage: subset_font.py LiberationSans-Regular.ttf out.woff|out.ttf
 #
 # Liberation is a Reserved Font Name under the SIL Open Font License: a cut-down copy is a
 # modified version and goes by a name of its own, with the copyright and licence kept in its
@@ -23,8 +24,10 @@ KEPT_NAMES = [0, 1, 2, 3, 4, 5, 6, 13, 14]
 def main(source, target):
     font = TTFont(source)
     options = subset.Options()
-    options.flavor = "woff"  # zlib: no other compressor needed at build time
-    options.hinting = False  # the browsers lay text out by advance widths; hints only add bytes
+    if target.endswith(".woff"):
+        options.flavor = "woff"  # zlib: no other compressor needed at build time
+        options.hinting = False  # the browsers lay text out by advance widths; hints only add bytes
+    # GDI draws the aliased text of pictures from the hints, which keep thin stems whole.
     options.name_IDs = KEPT_NAMES
     options.drop_tables += ["FFTM"]
     subsetter = subset.Subsetter(options)
