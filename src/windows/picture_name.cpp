@@ -12,10 +12,16 @@ std::string Decimals(double value, int places)
         scale *= 10;
     // The times and angles named are small: far inside what a long long holds once scaled.
     const long long scaled = std::llround(std::fabs(value) * static_cast<double>(scale));
-    std::string text = (value < 0 && scaled != 0 ? "-" : "") + std::to_string(scaled / scale);
+    // Appended piece by piece: GCC 12 warns falsely of overlapping copies in `"-" + std::string`.
+    std::string text;
+    if (value < 0 && scaled != 0)
+        text += '-';
+    text += std::to_string(scaled / scale);
     if (places > 0) {
-        std::string fraction = std::to_string(scaled % scale);
-        text += "." + std::string(static_cast<std::size_t>(places) - fraction.size(), '0') + fraction;
+        const std::string fraction = std::to_string(scaled % scale);
+        text += '.';
+        text.append(static_cast<std::size_t>(places) - fraction.size(), '0');
+        text += fraction;
     }
     return text;
 }
