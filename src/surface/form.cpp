@@ -28,6 +28,9 @@ std::vector<std::function<void()>>& drops()
 }
 
 const Form* front = nullptr;  // the window the program last brought to the front
+// The window last shown at all: at start-up the window manager may hold the keyboard focus while
+// the first window shows, so that it is not brought to the front, yet it is the one in front.
+const Form* lastShown = nullptr;
 
 }  // namespace
 
@@ -42,6 +45,8 @@ Form::~Form()
     liveForms().erase(this);
     if (front == this)
         front = nullptr;
+    if (lastShown == this)
+        lastShown = nullptr;
 }
 
 void Form::Register(std::function<void()> drop)
@@ -129,7 +134,9 @@ float Form::ClientHeight()
 
 Form* Form::Front()
 {
-    return front && front->Visible() ? const_cast<Form*>(front) : nullptr;
+    if (front && front->Visible())
+        return const_cast<Form*>(front);
+    return lastShown && lastShown->Visible() ? const_cast<Form*>(lastShown) : nullptr;
 }
 
 void Form::SetFullScreen(bool on)
@@ -191,6 +198,7 @@ void Form::Show()
     const bool wasInFront = InFront();
     const bool toFront = MayTakeFront();
     shown_ = true;
+    lastShown = this;
     window_->Show(toFront);
     if (!toFront)
         return;
@@ -200,6 +208,16 @@ void Form::Show()
         return;
     if (const Control* first = FirstTabStop(tabOrder_))
         first->TakeFocus();
+}
+
+void Form::ShowAfterDialog()
+{
+    Load();
+    shown_ = true;
+    lastShown = this;
+    window_->Show(true);
+    front = this;
+    teacher::UpdateKeepAwake();
 }
 
 void Form::Hide()

@@ -49,11 +49,17 @@ public:
     // A window that a user's action brings to the front takes the focus on its first tab stop,
     // as a newly opened desktop window does; one that a timer's tick brings back does not.
     void Show();
+    // Brings the window a dialog of the program's was opened over back to the front as the dialog
+    // closes. The user acted in this program, so it is the active one, whoever holds the keyboard
+    // focus in the moment the window manager takes to hand it back.
+    void ShowAfterDialog();
     // The program last brought this window to the front, and it is still shown.
     bool InFront() const;
     // Hides the window, as End does with every window.
     void Hide();
-    // The window last brought to the front, while it is shown; null when none is.
+    // The window last brought to the front, while it is shown; else the window last shown, while
+    // it is (the first window of a run may show while the window manager holds the focus); null
+    // when none is.
     static Form* Front();
 
     // The window fills its screen without a frame, and its layout follows; or it is framed again.

@@ -84,7 +84,7 @@ void KEYS::Closed()
     returnFocus_ = nullptr;
     if (!back || !back->Visible())
         return;
-    back->Show();
+    back->ShowAfterDialog();
     // The control is still one of that window's (a window closed meanwhile has new ones).
     const std::vector<const surface::Control*>& order = back->TabOrder();
     if (focus && std::find(order.begin(), order.end(), focus) != order.end() && focus->Visible())

@@ -153,7 +153,9 @@ TEST_F(TeacherOnTheDesktop, ALinkKeysAndFullScreen)
 
     x().Keys("F11");
     EXPECT_TRUE(WaitUntil([&] { return x().ClientArea("CASE OF SQUARE ROOT") == QRect(0, 0, 1280, 800); }))
-        << "full screen, the client area should be the screen";
+        << "full screen, the client area should be the screen, not " << x().ClientArea("CASE OF SQUARE ROOT").x() << ","
+        << x().ClientArea("CASE OF SQUARE ROOT").y() << " " << x().ClientArea("CASE OF SQUARE ROOT").width() << " x "
+        << x().ClientArea("CASE OF SQUARE ROOT").height() << " (active: " << x().ActiveWindow() << ")";
     x().Keys("F11");
     EXPECT_TRUE(WaitUntil([&] { return x().ClientArea("CASE OF SQUARE ROOT").top() > 0; })) << "framed again";
 }

@@ -165,6 +165,29 @@ TEST_F(Teacher, KeysListsTheWindowInFrontAndGivesTheFocusBack)
     keys.controls().Close->UserClick();
     EXPECT_FALSE(keys.Visible());
     EXPECT_EQ(backend().Focused(), "SORVEL: start angle of the single ray");
+
+    // Closed while the window manager has the keyboard focus for a moment (KEYS gone, the case
+    // window not yet given it): the case window is in front again, and F11 is its key.
+    teacher::PressKey("F1", false);
+    backend().SetActive(false);
+    ASSERT_TRUE(teacher::PressKey("Escape", false));
+    backend().SetActive(true);
+    EXPECT_TRUE(aktinon_sxedio::instance().InFront());
+    ASSERT_TRUE(teacher::PressKey("F11", false));
+    EXPECT_TRUE(aktinon_sxedio::instance().FullScreen());
+}
+
+TEST_F(Teacher, TheFirstWindowTakesTheKeysThoughTheWindowManagerHeldTheFocusAsItShowed)
+{
+    // As at start-up under a window manager: the window shows without being brought to the front.
+    backend().SetActive(false);
+    prepared_moment::OpenLink("square-root&stopped");
+    backend().SetActive(true);
+    ASSERT_TRUE(teacher::PressKey("F11", false));
+    EXPECT_TRUE(SQUARE_RIZA::instance().FullScreen());
+    ASSERT_TRUE(teacher::PressKey("F1", false));
+    ASSERT_TRUE(teacher::PressKey("Escape", false));
+    EXPECT_TRUE(SQUARE_RIZA::instance().InFront());
 }
 
 TEST_F(Teacher, OnThePageQuestionMarkOpensKeysAndIsListed)
