@@ -56,15 +56,8 @@ void CapsuleRows(const PixelBand& band, double y1, double y2, int width, int& fi
     end = static_cast<int>(std::min<double>(band.height, lastRow + 1));
 }
 
-void FilledRuns::addBeside(const PixelSpan& span)
+void FilledRuns::append(Row& row, const PixelSpan& span)
 {
-    Row& row = rows_[static_cast<std::size_t>(span.row)];
-    const auto clearOf = [&](int run) {
-        const PixelSpan& other = spans_[static_cast<std::size_t>(run - 1)];
-        return span.end <= other.first || other.end <= span.first;
-    };
-    if (row.last != 0 && clearOf(row.last) && joins(row.beforeLast, span))
-        return;
     spans_.push_back(span);
     row.beforeLast = row.last;
     row.last = static_cast<int>(spans_.size());
@@ -122,13 +115,9 @@ double penOrigin(int width)
     return width % 2 == 1 ? 0.5 : 0.0;
 }
 
-// Fills one row's columns [first, end), clipped to the band.
-inline void fillRow(const PixelBand& band, int row, double first, double end, std::uint32_t pixel)
+// Fills the columns [from, to) of a row, within the band.
+inline void putRun(const PixelBand& band, int row, int from, int to, std::uint32_t pixel)
 {
-    const int from = static_cast<int>(std::max(0.0, first));
-    const int to = static_cast<int>(std::min<double>(band.width, end));
-    if (from >= to)
-        return;
     if (band.bits) {
         std::uint32_t* line = band.bits + static_cast<std::ptrdiff_t>(row) * band.stride;
         std::fill(line + from, line + to, pixel);
@@ -137,35 +126,79 @@ inline void fillRow(const PixelBand& band, int row, double first, double end, st
         band.filled->Add({row, from, to, pixel});
 }
 
+// Fills one row's columns [first, end), clipped to the band.
+inline void fillRow(const PixelBand& band, int row, double first, double end, std::uint32_t pixel)
+{
+    const int from = static_cast<int>(std::max(0.0, first));
+    const int to = static_cast<int>(std::min<double>(band.width, end));
+    if (from < to)
+        putRun(band, row, from, to, pixel);
+}
+
+// Fills a kept shape with its first end's pixel at (column, row); returns the box around what it
+// may have filled, within the band.
+PixelArea fillShape(const PixelBand& band, const StrokeShapes::Shape& shape, int column, int row, std::uint32_t pixel)
+{
+    const PixelArea box{column + shape.left, row + shape.top, column + shape.right, row + shape.bottom};
+    const auto spans = std::span(shape.spans).first(static_cast<std::size_t>(shape.count));
+    if (box.left >= 0 && box.top >= 0 && box.right <= band.width && box.bottom <= band.height) {
+        // Wholly within the picture, as nearly every stroke is: no run needs clipping.
+        for (const StrokeShapes::Span& span : spans)
+            putRun(band, row + span.row, column + span.first, column + span.end, pixel);
+        return box;
+    }
+    for (const StrokeShapes::Span& span : spans) {
+        const int j = row + span.row;
+        if (j >= 0 && j < band.height)
+            fillRow(band, j, column + span.first, column + span.end, pixel);
+    }
+    return {std::max(0, box.left), std::max(0, box.top), std::min(band.width, box.right),
+            std::min(band.height, box.bottom)};
+}
+
 }  // namespace
 
-const StrokeShapes::Shape* StrokeShapes::Find(int width, int dx, int dy)
+const StrokeShapes::Shape* StrokeShapes::make(int width, int dx, int dy)
 {
-    if (width < 1 || width > kWidest || dx < -kLongest || dx > kLongest || dy < -kLongest || dy > kLongest)
-        return nullptr;
     std::vector<Shape>& shapes = shapes_[static_cast<std::size_t>(width)];
-    constexpr int kSide = 2 * kLongest + 1;
     if (shapes.empty())
         shapes.resize(kSide * kSide);
-    Shape& shape = shapes[static_cast<std::size_t>((dy + kLongest) * kSide + dx + kLongest)];
-    if (!shape.made) {
-        // Drawn once from the pen's end at the pixel (0, 0), by the same arithmetic as any stroke.
-        const double o = penOrigin(width);
-        const double r = width / 2.0;
-        const int firstRow = static_cast<int>(CeilOf(std::min(o, o + dy) - r - 0.5));
-        const int endRow = static_cast<int>(FloorOf(std::max(o, o + dy) + r - 0.5)) + 1;
-        capsuleSpans(o, o, o + dx, o + dy, width, firstRow, endRow, [&](int row, double first, double end) {
-            if (first < end)
-                shape.spans[static_cast<std::size_t>(shape.count++)] = {
-                    static_cast<std::int8_t>(row), static_cast<std::int8_t>(first), static_cast<std::int8_t>(end)};
-        });
-        shape.made = true;
-    }
+    Shape& shape = shapes[index(dx, dy)];
+    // Drawn once from the pen's end at the pixel (0, 0), by the same arithmetic as any stroke.
+    const double o = penOrigin(width);
+    const double r = width / 2.0;
+    const int firstRow = static_cast<int>(CeilOf(std::min(o, o + dy) - r - 0.5));
+    const int endRow = static_cast<int>(FloorOf(std::max(o, o + dy) + r - 0.5)) + 1;
+    capsuleSpans(o, o, o + dx, o + dy, width, firstRow, endRow, [&](int row, double first, double end) {
+        if (first >= end)
+            return;
+        const auto narrow = [](auto v) { return static_cast<std::int8_t>(v); };
+        const Span span{narrow(row), narrow(first), narrow(end)};
+        if (shape.count == 0) {
+            shape.top = span.row;
+            shape.left = span.first;
+            shape.right = span.end;
+        }
+        shape.bottom = narrow(span.row + 1);
+        shape.left = std::min(shape.left, span.first);
+        shape.right = std::max(shape.right, span.end);
+        shape.spans[static_cast<std::size_t>(shape.count++)] = span;
+    });
+    shape.made = true;
     return &shape;
 }
 
 PixelArea FillCapsule(const PixelBand& band, double x1, double y1, double x2, double y2, int width, std::uint32_t pixel)
 {
+    // A short stroke whose ends sit on the pen's grid, near enough the picture: its kept shape.
+    const double o = penOrigin(width);
+    const double column = x1 - o, row = y1 - o;
+    const double dx = x2 - x1, dy = y2 - y1;
+    constexpr double kNear = 1e6;  // device pixels from the picture's corner
+    if (band.shapes && std::fabs(column) <= kNear && std::fabs(row) <= kNear && FloorOf(column) == column &&
+        FloorOf(row) == row && FloorOf(dx) == dx && FloorOf(dy) == dy)
+        if (const StrokeShapes::Shape* shape = band.shapes->Find(width, static_cast<int>(dx), static_cast<int>(dy)))
+            return fillShape(band, *shape, static_cast<int>(column), static_cast<int>(row), pixel);
     const double r = width / 2.0;
     int first = 0, end = 0;
     CapsuleRows(band, y1, y2, width, first, end);
@@ -173,30 +206,9 @@ PixelArea FillCapsule(const PixelBand& band, double x1, double y1, double x2, do
     const int left = static_cast<int>(std::max(0.0, CeilOf(std::min(x1, x2) - r - 0.5)));
     const int right = static_cast<int>(std::min<double>(band.width, FloorOf(std::max(x1, x2) + r - 0.5) + 1));
     const PixelArea area{left, first, right, end};
-    if (first >= end)
-        return area;
-    // A short stroke whose ends sit on the pen's grid, near enough the picture: its kept shape.
-    const double o = penOrigin(width);
-    const double column = x1 - o, row = y1 - o;
-    const double dx = x2 - x1, dy = y2 - y1;
-    constexpr double kNear = 1e6;  // device pixels from the picture's corner
-    if (band.shapes && std::fabs(column) <= kNear && std::fabs(row) <= kNear && FloorOf(column) == column &&
-        FloorOf(row) == row && FloorOf(dx) == dx && FloorOf(dy) == dy) {
-        if (const StrokeShapes::Shape* shape =
-                band.shapes->Find(width, static_cast<int>(dx), static_cast<int>(dy))) {
-            const int atColumn = static_cast<int>(column);
-            const int atRow = static_cast<int>(row);
-            for (int i = 0; i < shape->count; ++i) {
-                const StrokeShapes::Span& span = shape->spans[static_cast<std::size_t>(i)];
-                const int j = atRow + span.row;
-                if (j >= first && j < end)
-                    fillRow(band, j, atColumn + span.first, atColumn + span.end, pixel);
-            }
-            return area;
-        }
-    }
-    capsuleSpans(x1, y1, x2, y2, width, first, end,
-                 [&](int j, double from, double to) { fillRow(band, j, from, to, pixel); });
+    if (first < end)
+        capsuleSpans(x1, y1, x2, y2, width, first, end,
+                     [&](int j, double from, double to) { fillRow(band, j, from, to, pixel); });
     return area;
 }
 

@@ -40,8 +40,9 @@ private:
         int last = 0, beforeLast = 0;
     };
     bool joins(int run, const PixelSpan& span);
-    // Adds a run that does not continue the last one on its row.
-    void addBeside(const PixelSpan& span);
+    bool clearOf(int run, const PixelSpan& span) const;
+    // Adds a run that joins neither of the last two on its row.
+    void append(Row& row, const PixelSpan& span);
 
     std::vector<PixelSpan> spans_;
     std::vector<Row> rows_;
@@ -63,9 +64,20 @@ inline bool FilledRuns::joins(int run, const PixelSpan& span)
 
 inline void FilledRuns::Add(const PixelSpan& span)
 {
-    // Most runs continue the last one on their row: that test stays inline, the rest is a call.
-    if (!joins(rows_[static_cast<std::size_t>(span.row)].last, span))
-        addBeside(span);
+    Row& row = rows_[static_cast<std::size_t>(span.row)];
+    if (joins(row.last, span))
+        return;
+    // A mirrored half's run came between: the run before it may still take this one, where this
+    // one is clear of the run between (filled later, it would cover pixels of that one).
+    if (row.last != 0 && clearOf(row.last, span) && joins(row.beforeLast, span))
+        return;
+    append(row, span);
+}
+
+inline bool FilledRuns::clearOf(int run, const PixelSpan& span) const
+{
+    const PixelSpan& other = spans_[static_cast<std::size_t>(run - 1)];
+    return span.end <= other.first || other.end <= span.first;
 }
 
 // The rows of short strokes by their shape, made once and then moved to where a stroke lies. A
@@ -87,14 +99,30 @@ public:
     struct Shape {
         bool made = false;
         std::int8_t count = 0;
+        std::int8_t top = 0, bottom = 0, left = 0, right = 0;  // the box around its spans
         std::array<Span, kRows> spans;
     };
 
     // The shape of a stroke of this width by (dx, dy) whole device pixels, made now if it is not
     // yet; null where the stroke is too long or too wide to keep.
-    const Shape* Find(int width, int dx, int dy);
+    const Shape* Find(int width, int dx, int dy)
+    {
+        if (width < 1 || width > kWidest || dx < -kLongest || dx > kLongest || dy < -kLongest || dy > kLongest)
+            return nullptr;
+        const std::vector<Shape>& shapes = shapes_[static_cast<std::size_t>(width)];
+        if (!shapes.empty()) {
+            const Shape& shape = shapes[index(dx, dy)];
+            if (shape.made)
+                return &shape;
+        }
+        return make(width, dx, dy);
+    }
 
 private:
+    static constexpr int kSide = 2 * kLongest + 1;
+    static std::size_t index(int dx, int dy) { return static_cast<std::size_t>((dy + kLongest) * kSide + dx + kLongest); }
+    const Shape* make(int width, int dx, int dy);
+
     std::array<std::vector<Shape>, kWidest + 1> shapes_;  // by width, each made at its first use
 };
 

@@ -277,6 +277,7 @@ void RasterCanvas::DrawStamped(Stamp& stamp, std::span<const double> inputs, Rgb
         showRecorded();
         recording_ = nullptr;
         stamp.Finish(settings(), rejected_ - refused, recorded_);
+        changed(recorded_);
         return;
     }
     const PixelArea put = stamp.PutOn(image_, pixel);
@@ -302,11 +303,14 @@ PixelArea RasterCanvas::TakeChangedArea()
 
 void RasterCanvas::changed(const PixelArea& area)
 {
+    // A drawing being recorded tells of its whole area when it ends.
+    if (recording_) {
+        recorded_.unite(area);
+        return;
+    }
     // Told once, at the first change after the back end took the area: one repaint serves all.
     const bool first = changedArea_.empty();
     changedArea_.unite(area);
-    if (recording_)
-        recorded_.unite(area);
     if (first && !changedArea_.empty() && changed_)
         changed_();
 }
