@@ -67,8 +67,8 @@ inline void FilledRuns::Add(const PixelSpan& span)
     Row& row = rows_[static_cast<std::size_t>(span.row)];
     if (joins(row.last, span))
         return;
-    // A mirrored half's run came between: the run before it may still take this one, where this
-    // one is clear of the run between (filled later, it would cover pixels of that one).
+    // A mirrored half's run came between: the run before it may still take this one where this
+    // one does not overlap the run between, which is filled after it and would cover it there.
     if (row.last != 0 && clearOf(row.last, span) && joins(row.beforeLast, span))
         return;
     append(row, span);
