@@ -33,7 +33,8 @@ const fonts = face(regular, "normal") + face(bold, "bold");
 // machine; the WebAssembly's text uncompressed, three times as long, costs about as much in
 // reading the page as it saves here.)
 // The program starts once the face is ready, so that the first text it prints into a picture is in it;
-// the face is asked for first, so that it loads while the WebAssembly is decoded and compiled.
+// the page script asked for the face as it ran, so that it loads while the WebAssembly is decoded
+// and compiled.
 const packed = gzipSync(readFileSync(wasm), { level: 9 }).toString("base64");
 const loader = `var sorvelFace = SorvelPage.fontReady();
 var sorvelProgram = (function () {
