@@ -199,6 +199,12 @@ var SorvelPage = (function () {
     if (call("web_tab", focusedId(), event.shiftKey ? 1 : 0)) event.preventDefault();
   });
 
+  // The face is asked for as soon as this script runs, so that it loads while the rest of the page
+  // is read: in a new tab of a slow machine, asked for after the program's text, it came after the
+  // WebAssembly and held up the first window. The size only names the face to load.
+  var faceLoaded = Promise.all([document.fonts.load("1em " + FACE), document.fonts.load("bold 1em " + FACE)])
+    .then(function () {}, function () {});
+
   return {
     screenWidth: function () { return document.documentElement.clientWidth; },
     screenHeight: function () { return document.documentElement.clientHeight; },
@@ -220,11 +226,7 @@ var SorvelPage = (function () {
     },
     decimalSeparator: function () { return (1.5).toLocaleString().charAt(1); },
     // Settles when the page's face is loaded (or has failed to load, when another face stands in).
-    fontReady: function () {
-      // The size only names the face to load.
-      var both = [document.fonts.load("1em " + FACE), document.fonts.load("bold 1em " + FACE)];
-      return Promise.all(both).then(function () {}, function () {});
-    },
+    fontReady: function () { return faceLoaded; },
 
     makeWindow: function (id, caption) {
       var layer = document.createElement("section");
