@@ -13,15 +13,11 @@ import { mkdtempSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import path from "node:path";
 import { pathToFileURL } from "node:url";
+import { CASES, MEASURE_MS, SETTLE_MS, VIEWPORT, format, measureFrames, median, summary } from "./frames.mjs";
 import { launch, waitFor, frontCaption, control } from "./raw_page.mjs";
 
 const RUNS = Number(process.env.SORVEL_BENCH_RUNS || 3);
 const ONLY = process.env.SORVEL_BENCH_ONLY || "";
-const SETTLE_MS = 2000;   // after the case opened, as a user would look at it
-const MEASURE_MS = 8000;  // frames counted over this long
-const LATE_MS = 20;       // a frame later than this shows a stutter at 60 Hz
-const VIEWPORT = { width: 1366, height: 768 };
-const CASES = [["linear", "V LINEAR WITH Y", "SORVEL"], ["square root", "V AS SQUARE ROOT", "CASE OF SQUARE ROOT"]];
 
 const pages = process.argv.slice(2).map((arg) => {
   const [label, file] = arg.includes("=") ? arg.split("=") : [path.basename(arg), arg];
@@ -41,10 +37,6 @@ function plainPage() {
 `);
   return { label: PLAIN, url: pathToFileURL(file).href };
 }
-
-const sorted = (values) => [...values].sort((a, b) => a - b);
-const quantile = (values, q) => sorted(values)[Math.min(values.length - 1, Math.floor(values.length * q))];
-const median = (values) => quantile(values, 0.5);
 
 // The moments of start-up, in ms from the start of the navigation: the page script run, the
 // loader script run, the WebAssembly's text decoded, its bytes inflated, compiled (and, where
@@ -129,55 +121,17 @@ async function throttledTab(browser, page, rate) {
   return { context, tab, load, rest };
 }
 
-// Frames of the open case: the display's frame times, and how long each call into the program took.
-function measureFrames(tab) {
-  return tab.evaluate(({ settle, measure }) => new Promise((resolve) => {
-    const frames = [];
-    const ticks = [];
-    const frame = Module._web_frame;
-    let counting = false;
-    Module._web_frame = (now) => {
-      const start = performance.now();
-      frame(now);
-      if (counting) ticks.push(performance.now() - start);
-    };
-    setTimeout(() => {
-      counting = true;
-      const end = performance.now() + measure;
-      const next = (now) => {
-        frames.push(now);
-        if (now < end) requestAnimationFrame(next);
-        else {
-          Module._web_frame = frame;
-          resolve({ frames, ticks });
-        }
-      };
-      requestAnimationFrame(next);
-    }, settle);
-  }), { settle: SETTLE_MS, measure: MEASURE_MS });
-}
-
 async function caseRun(browser, page, rate, option, caption) {
   const { context, tab, load } = await throttledTab(browser, page, rate);
   try {
     await load();
     await control(tab, "INTRODUCTION", "radio", option).click();
     await waitFor(caption, async () => (await frontCaption(tab)) === caption, 60);
-    const { frames, ticks } = await measureFrames(tab);
-    const gaps = frames.slice(1).map((t, i) => t - frames[i]);
-    return {
-      fps: (frames.length - 1) / ((frames[frames.length - 1] - frames[0]) / 1000),
-      late: (100 * gaps.filter((g) => g > LATE_MS).length) / gaps.length,
-      tickMedian: median(ticks),
-      tickP99: quantile(ticks, 0.99),
-    };
+    return summary(await tab.evaluate(measureFrames, { settle: SETTLE_MS, measure: MEASURE_MS }));
   } finally {
     await context.close();
   }
 }
-
-const format = (values, digits, unit = "") =>
-  `${median(values).toFixed(digits)}${unit} (${Math.min(...values).toFixed(digits)}–${Math.max(...values).toFixed(digits)})`;
 
 const browser = await launch();
 try {
@@ -231,12 +185,12 @@ function printFrames(results) {
   console.log(`\nChromium at ${VIEWPORT.width} × ${VIEWPORT.height}, CPU throttled; median of ${RUNS} runs of ` +
     `${MEASURE_MS / 1000} s (range)`);
   console.log(`${"page".padEnd(10)} ${"case".padEnd(16)} ${"frames/s".padEnd(20)} ${"late > 20 ms".padEnd(20)} ` +
-    `${"tick median (ms)".padEnd(22)} tick p99 (ms)`);
+    `${"tick median (ms)".padEnd(22)} ${"tick p99 (ms)".padEnd(22)} pixels put, mean (ms)`);
   for (const [label, { cases }] of results)
     for (const [key, runs] of Object.entries(cases))
       console.log(`${label.padEnd(10)} ${key.padEnd(16)} ${format(runs.map((r) => r.fps), 1).padEnd(20)} ` +
         `${format(runs.map((r) => r.late), 1, " %").padEnd(20)} ${format(runs.map((r) => r.tickMedian), 2).padEnd(22)} ` +
-        `${format(runs.map((r) => r.tickP99), 2)}`);
+        `${format(runs.map((r) => r.tickP99), 2).padEnd(22)} ${format(runs.map((r) => r.putMean), 2)}`);
 }
 
 function printStartup(results) {
