@@ -418,7 +418,8 @@ TEST(RasterCanvas, TheChangedAreaHoldsEveryChangedPixel)
     EXPECT_EQ(canvas.TakeChangedArea(), (surface::PixelArea{0, 0, 300, 300}));
 }
 
-// A back end is told once of changes, at the first after it took the area.
+// A back end is told once of changes, at the first after it took the area, a drawing recorded
+// for a stamp and one put on from it among them.
 TEST(RasterCanvas, TellsOfTheFirstChangeAfterTheAreaWasTaken)
 {
     RasterCanvas canvas(100, 100, 1.0);
@@ -433,6 +434,18 @@ TEST(RasterCanvas, TellsOfTheFirstChangeAfterTheAreaWasTaken)
     EXPECT_EQ(told, 1);
     canvas.PSet(0, 0);
     EXPECT_EQ(told, 2);
+
+    surface::Stamp stamp;
+    const double inputs[] = {60.0};
+    const auto drawing = [](surface::Canvas& c, surface::Rgb colour) { someDrawing(c, 60, colour); };
+    for (const surface::Rgb colour : {kBlack, kGrey}) {
+        canvas.SetDrawWidth(1);  // the same settings both times: recorded, then put on
+        canvas.TakeChangedArea();
+        const int before = told;
+        canvas.DrawStamped(stamp, inputs, colour, drawing);
+        EXPECT_EQ(told, before + 1);
+        EXPECT_FALSE(canvas.TakeChangedArea().empty());
+    }
 }
 
 }  // namespace
