@@ -27,6 +27,10 @@ unsigned outcode(double x, double y, double left, double bottom, double right, d
 
 bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double left, double bottom, double right, double top)
 {
+    // Nearly every segment lies inside already; a NaN fails these comparisons and is refused below.
+    if (x1 >= left && x1 <= right && x2 >= left && x2 <= right && y1 >= bottom && y1 <= top && y2 >= bottom &&
+        y2 <= top)
+        return true;
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
         return false;
     unsigned code1 = outcode(x1, y1, left, bottom, right, top);

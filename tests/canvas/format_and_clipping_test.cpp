@@ -59,6 +59,7 @@ TEST(ClippedDrawing, KeepsInsideSegmentsExactAndCutsFarOnesToTheBox)
     sorvel_kampyles::ClippedLine(canvas, 0, 0, std::numeric_limits<double>::infinity(), 0);
     sorvel_kampyles::ClippedLine(canvas, 2e4, 2e4, 3e4, 3e4);  // wholly outside
     sorvel_kampyles::ClippedLine(canvas, -1e200, 50, 1e200, 50);
+    sorvel_kampyles::ClippedLine(canvas, 0, std::nan(""), 1, 1);  // a NaN end inside the box's range
     sorvel_kampyles::ClippedPSet(canvas, 0, 1e5);
     sorvel_kampyles::ClippedPSet(canvas, 0, std::nan(""));
     const auto& ops = canvas.ops();

@@ -3,17 +3,12 @@
 
 #include "canvas/segment_clip.h"
 
-#include <cmath>
-
 namespace sorvel_kampyles {
 
 void ClippedLine(surface::Canvas& canvas, double x1, double y1, double x2, double y2,
                  std::optional<surface::Rgb> colour)
 {
-    // Nearly every segment lies within the box already (a NaN fails these tests and is refused below).
-    const bool within = std::fabs(x1) <= kDrawingLimit && std::fabs(y1) <= kDrawingLimit &&
-                        std::fabs(x2) <= kDrawingLimit && std::fabs(y2) <= kDrawingLimit;
-    if (!within && !surface::ClipSegment(x1, y1, x2, y2, -kDrawingLimit, -kDrawingLimit, kDrawingLimit, kDrawingLimit))
+    if (!surface::ClipSegment(x1, y1, x2, y2, -kDrawingLimit, -kDrawingLimit, kDrawingLimit, kDrawingLimit))
         return;
     canvas.Line(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2), static_cast<float>(y2), colour);
 }
