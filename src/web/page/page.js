@@ -3,15 +3,15 @@
 // program is kept here.
 "use strict";
 var SorvelPage = (function () {
-  var elements = new Map();  // id → element of a window or a control
+  var elements = new Map();  // id to element of a window or a control
   var ended = false;
   var screen = document.getElementById("screen");
   var scale = 1;             // CSS pixels to each logical pixel of the windows, as the program chose
   var fontPixels = 0;        // the size of the program's face, in its logical pixels
   var FACE = '"Sorvel Sans"';
   // Where a picture's pixels are kept. Chromium's canvas in the graphics card takes a frame's
-  // changed pixels fastest; WebKit's costs 8 ms a frame for what a canvas kept in memory takes in
-  // 0.4 ms, and Firefox takes both alike, so outside Chromium the canvas is kept in memory.
+  // changed pixels fastest; WebKit's costs 4 ms a frame for what a canvas kept in memory takes in
+  // 0.3 ms, and Firefox takes both alike, so outside Chromium the canvas is kept in memory.
   var PICTURE_CONTEXT = /\bChrome\//.test(navigator.userAgent) ? {} : { willReadFrequently: true };
 
   function call(name) {
@@ -122,7 +122,7 @@ var SorvelPage = (function () {
   }
 
   // Every key goes to the program first by its name ("F11", "Ctrl+C", "Shift+F10", "?"): it
-  // decides which are its own. ⌘ is Apple's Ctrl for copying.
+  // decides which are its own. The Command key is Apple's Ctrl for copying.
   function keyName(event) {
     var key = event.key.length === 1 ? event.key.toUpperCase() : event.key;
     if (event.key.length === 1 && !(event.ctrlKey || event.metaKey)) return event.key;
@@ -434,8 +434,8 @@ var SorvelPage = (function () {
       region.textContent = region.textContent === sentence ? sentence + "\u00a0" : sentence;
     },
 
-    // rgba: width × height pixels, four bytes each, at this place of the WebAssembly memory; only
-    // those of [left, right) × [top, bottom) changed, unless the canvas takes a new size.
+    // rgba: width by height pixels, four bytes each, at this place of the WebAssembly memory; only
+    // those of [left, right) by [top, bottom) changed, unless the canvas takes a new size.
     pixels: function (id, rgba, width, height, left, top, right, bottom) {
       var canvas = elements.get(id);
       if (canvas.width !== width || canvas.height !== height) {
